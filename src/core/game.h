@@ -1,0 +1,106 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/outside.h"
+#include "core/random.h"
+#include "core/rgb.h"
+#include "core/save_record.h"
+#include "scenes/scene_value.h"
+#include "scenes/script.h"
+
+namespace mokopi {
+
+inline constexpr int NormalClockMs = 500;
+inline constexpr int SuperFastClockMs = 100;
+
+enum Value : std::uint8_t { Song = 0, Dance = 1, Fatigue = 2, Affection = 3 };
+enum CommandId : std::uint8_t { SongCommand = 0, DanceCommand = 1, RestCommand = 2 };
+
+// The whole state of one run. The window keeps none of its own: the cleared
+// endings and the three menu switches live here too and the menu mirrors them.
+struct GameState {
+    std::array<std::int16_t, 4> Status{};
+    std::string PetName;
+    std::string OwnerName;
+    std::uint8_t Command = 0;
+    std::uint8_t Day = 0;
+    std::int16_t Hour = 0;
+    bool SceneRunning = false;
+    SceneValue Scene;
+    std::uint8_t Page = 0;
+    std::uint8_t ClickButton = 0;
+    std::uint8_t AnimFrame = 0;
+    bool GameStarted = false;
+
+    std::array<bool, 9> EndingCleared{};  // mnuEnding(i) enabled
+    bool soundOn = true;                   // mnuBGM checked
+    bool superFast = true;                 // mnuMODE checked (start-up clears it)
+    bool eventsOn = true;                  // mnuIVENT checked
+    bool clockRunning = false;             // Tim enabled
+    int clockIntervalMs = 0;               // Tim interval
+
+    Rgb panelBackground{0, 0, 0};  // PicStr
+    Rgb panelText{0, 0, 0};        // LblStr
+};
+
+class Game {
+public:
+    Game(Outside& outside, Random& random) : out_(outside), rnd_(random) {}
+
+    GameState& state() { return s_; }
+    const GameState& state() const { return s_; }
+
+    // Start-up and new game.
+    void Form_Load();
+    void Opening();
+    void EndingEnd();
+
+    // Timers.
+    void Tim_Timer();
+    void TimAnm_Timer();
+    void TimSya_Timer();
+
+    // Player input.
+    void Opt_Click(int command);
+    void IMG_MouseDown();
+    void Lbl_MouseDown(std::uint8_t button);
+    void Lbl_Click();
+
+    // Menu.
+    void mnuEnding_Click(int ending);
+    void mnuMODE_Click();
+    void mnuIVENT_Click();
+    void mnuBGM_Click();
+
+    // Save and load. The caller has read and checked the file whole.
+    SaveRecord saveRecord() const;
+    void load(const SaveRecord& record);
+
+    // The rules the handlers are built of.
+    void HourTick();
+    void StatusAdd(int index, int delta);
+    void Hyouji();
+    void SePlay(int sound);
+    void IventStt(SceneValue scene);
+    void IventEnd();
+    void EndingStt();
+
+private:
+    bool startEventOfTheHour();
+    void setClockRunning(bool running);
+    void showSpeech(std::string_view textTemplate);
+    void runStep(const Step& step);
+    void show(const Reaction& reaction);
+    void finish(Finish how);
+    std::string askName(const NameQuestion& question);
+
+    Outside& out_;
+    Random& rnd_;
+    GameState s_;
+};
+
+}  // namespace mokopi

@@ -1,0 +1,131 @@
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "core/game.h"
+#include "scenes/scene_names.h"
+
+namespace mokopi {
+
+namespace {
+
+constexpr int PettingHours = 11;
+constexpr std::uint8_t LastDay = 24;
+
+}  // namespace
+
+void Game::Tim_Timer() { HourTick(); }
+
+void Game::HourTick()
+{
+    s_.Hour = static_cast<std::int16_t>(s_.Hour % 24 + 1);
+    if (s_.Hour == 24) {
+        // Past day 24 only when that day's ending was dropped; never wrap.
+        if (s_.Day < std::numeric_limits<std::uint8_t>::max())
+            ++s_.Day;
+        if (s_.Day == LastDay) {
+            EndingStt();
+            return;
+        }
+    }
+
+    if (s_.Status[Fatigue] >= 200)
+        StatusAdd(Affection, 1 - rnd_.R(2));
+
+    if (s_.Command == SongCommand || s_.Command == DanceCommand) {
+        StatusAdd(s_.Command, rnd_.R(2) + 1);
+        StatusAdd(Fatigue, rnd_.R(3) + 1);
+        StatusAdd(Affection, -rnd_.R(2));
+    } else {
+        StatusAdd(Fatigue, -3);
+        const int skill = rnd_.R(2);
+        const int loss = rnd_.R(2);
+        StatusAdd(skill, -loss);
+    }
+
+    const int roll = rnd_.R(300);
+    if (roll >= 290 && s_.eventsOn && startEventOfTheHour())
+        return;
+    Hyouji();
+}
+
+// Tries the event rules in order; each rule's roll is drawn before its other
+// conditions are looked at. True when the hour ends without a redraw.
+bool Game::startEventOfTheHour()
+{
+    const auto& st = s_.Status;
+    auto roll = [this] { return rnd_.R(100) >= 90; };
+
+    if (st[Song] == st[Dance] && st[Song] >= 100) {
+        IventStt(scene::Equal);
+        return true;
+    }
+    if (roll() && st[Fatigue] >= 150 && s_.Command != RestCommand) {
+        IventStt(scene::Sad);
+        return true;
+    }
+    if (st[Fatigue] > 100)
+        return false;
+
+    struct Rule {
+        bool (*applies)(const std::array<std::int16_t, 4>&);
+        const char* event;
+    };
+    static constexpr Rule rules[] = {
+        {[](const auto& v) { return v[Song] >= 100; }, scene::SongGift},
+        {[](const auto& v) { return v[Song] >= 150; }, scene::Singing},
+        {[](const auto& v) { return v[Dance] >= 100; }, scene::DanceGift},
+        {[](const auto& v) { return v[Dance] >= 150; }, scene::Dancing},
+        {[](const auto&) { return true; }, scene::Flower},
+        {[](const auto&) { return true; }, scene::Butterfly},
+        {[](const auto&) { return true; }, scene::Caterpillar},
+    };
+
+    if (roll() && st[Affection] >= 100) {
+        IventStt(st[Dance] < 50 || st[Song] < 50 ? scene::LostConfidence : scene::Luxury);
+        return false;
+    }
+    for (const Rule& rule : rules) {
+        if (roll() && rule.applies(st)) {
+            IventStt(rule.event);
+            return false;
+        }
+    }
+    return false;
+}
+
+void Game::StatusAdd(int index, int delta)
+{
+    // Only a hand-edited save can bring a sum near the 16-bit limits: saturate there.
+    const int sum = std::clamp(s_.Status[index] + delta, int{std::numeric_limits<std::int16_t>::min()},
+                               int{std::numeric_limits<std::int16_t>::max()});
+    if (sum < 1) {
+        s_.Status[index] = 0;
+        Hyouji();
+    } else if (sum >= 255 && s_.Scene.isNone()) {
+        EndingStt();
+    } else {
+        s_.Status[index] = static_cast<std::int16_t>(sum);
+        Hyouji();
+    }
+}
+
+void Game::Opt_Click(int command)
+{
+    SePlay(command);
+    s_.Command = static_cast<std::uint8_t>(command);
+}
+
+void Game::IMG_MouseDown()
+{
+    if (s_.SceneRunning || s_.Scene == SceneValue(scene::Title))
+        return;
+    out_.showPicture(Picture::lov);
+    out_.setSpeech("きゃきゃ！");
+    SePlay(3);
+    StatusAdd(Affection, 10 + rnd_.R(10));
+    for (int hour = 0; hour < PettingHours; ++hour)
+        HourTick();
+}
+
+}  // namespace mokopi

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace mokopi {
+
+// What the save file carries across runs, one field per field of the file.
+struct SaveRecord {
+    std::string OwnerName;
+    std::string PetName;
+    std::array<std::int16_t, 4> Status{};  // index order: song, dance, fatigue, affection
+    std::int16_t Hour = 0;
+    std::uint8_t Day = 0;
+    std::array<bool, 9> EndingCleared{};
+    bool GameStarted = false;
+
+    friend bool operator==(const SaveRecord&, const SaveRecord&) = default;
+};
+
+}  // namespace mokopi

@@ -1,0 +1,25 @@
+#include "core/status_display.h"
+
+namespace mokopi {
+
+std::string hourCaption(const StatusView& view) { return std::to_string(view.hour); }
+
+std::string dayCaption(const StatusView& view) { return std::to_string(view.day); }
+
+std::string statusCaption(const StatusView& view)
+{
+    return "歌詩　　" + std::to_string(view.status[0]) + "\r\n"
+         + "舞踊　　" + std::to_string(view.status[1]) + "\r\n"
+         + "疲労　　" + std::to_string(view.status[2]);
+}
+
+std::optional<PanelColours> panelColours(const std::array<std::int16_t, 4>& status)
+{
+    const int song = status[0], dance = status[1], affection = status[3];
+    auto inRange = [](int v) { return v >= 0 && v <= 255; };
+    if (!inRange(song) || !inRange(dance) || !inRange(affection))
+        return std::nullopt;
+    return PanelColours{Rgb{affection, dance, song}, Rgb{255 - affection, 255, 255 - song}};
+}
+
+}  // namespace mokopi

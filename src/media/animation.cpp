@@ -1,0 +1,36 @@
+#include "media/animation.h"
+
+namespace mokopi {
+
+namespace {
+
+Picture everydayPair(const std::array<std::int16_t, 4>& status)
+{
+    const int song = status[0], dance = status[1], fatigue = status[2], affection = status[3];
+    if (fatigue >= 200)
+        return Picture::h0;
+    if (song >= dance && song >= affection && song >= 100)
+        return Picture::u0;
+    if (dance >= affection && dance >= song && dance >= 100)
+        return Picture::o0;
+    if (affection >= dance && affection >= song && affection >= 100)
+        return Picture::l0;
+    return Picture::t0;
+}
+
+}  // namespace
+
+std::optional<Picture> animationPicture(const SceneValue& scene, const std::array<std::int16_t, 4>& status, int frame)
+{
+    if (const auto ending = scene.endingNumber()) {
+        if (*ending < 0 || *ending > 8)
+            return std::nullopt;
+        return endingPicture(*ending, frame);
+    }
+    const std::string* name = scene.name();
+    if (scene.isNone() || (name && *name == "open"))
+        return pictureAt(index(everydayPair(status)) + frame);
+    return std::nullopt;
+}
+
+}  // namespace mokopi

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "media/picture_id.h"
+#include "scenes/scene_value.h"
+
+namespace mokopi {
+
+// The picture for animation frame f (0 or 1): the ending's pair during an
+// ending, the pair that fits the values while no scene or the naming scene
+// runs, and nothing (leave the picture alone) during any other scene.
+std::optional<Picture> animationPicture(const SceneValue& scene, const std::array<std::int16_t, 4>& status, int frame);
+
+}  // namespace mokopi

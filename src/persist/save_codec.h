@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "core/save_record.h"
+
+namespace mokopi {
+
+// Why a save file was refused, in a few Japanese words for the message box.
+struct DecodeError {
+    std::string reason;
+};
+
+// The record as the bytes of the file: one line of 18 comma-separated fields
+// in code page 932, ended by CR LF. Names must be savable (see cp932.h).
+std::string encodeSaveRecord(const SaveRecord& record);
+
+// The bytes of a save file checked whole: a record, or why it was refused.
+std::variant<SaveRecord, DecodeError> decodeSaveRecord(std::string_view bytes);
+
+}  // namespace mokopi

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace mokopi {
+
+enum class ChatterSet { WornOut, LovesSinging, LovesDancing, Singing, Dancing, Resting };
+
+// Which five lines fit the pet now: status in index order, command 0..2.
+ChatterSet chatterSet(const std::array<std::int16_t, 4>& status, std::uint8_t command);
+
+// Line n (0..4) of a set, as a page text template.
+std::string_view chatterLine(ChatterSet set, int n);
+
+}  // namespace mokopi

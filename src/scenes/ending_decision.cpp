@@ -1,0 +1,28 @@
+#include "scenes/ending_decision.h"
+
+namespace mokopi {
+
+int decideEnding(const std::array<std::int16_t, 4>& status)
+{
+    const int song = status[0], dance = status[1], fatigue = status[2], affection = status[3];
+
+    // Fatigue up to 150 still allows the two love endings, while 150 already
+    // wears the singer and the dancer out: the limits overlap on purpose.
+    if (song >= 200 && dance >= 200 && affection >= 200 && fatigue <= 150)
+        return 0;
+    if (affection >= song && affection >= dance && affection >= 200 && fatigue <= 150)
+        return 1;
+    if (song >= dance && song >= affection && song >= 200) {
+        if (fatigue >= 150)
+            return 7;
+        return affection >= 150 ? 5 : 3;
+    }
+    if (dance >= song && dance >= affection && dance >= 200) {
+        if (fatigue >= 150)
+            return 8;
+        return affection >= 150 ? 6 : 4;
+    }
+    return 2;
+}
+
+}  // namespace mokopi

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "scenes/script.h"
+
+namespace mokopi {
+
+inline constexpr int EndingCount = 9;
+
+// The story of ending n (0..8): its text pages, then a click that starts a new game.
+const Script& endingScript(int n);
+
+}  // namespace mokopi

@@ -1,0 +1,119 @@
+#include "scenes/event_scripts.h"
+
+#include <map>
+
+#include "scenes/scene_names.h"
+#include "scenes/script_builders.h"
+
+namespace mokopi {
+
+using namespace script;
+
+namespace {
+
+const Finish End = Finish::IventEnd;
+
+const std::map<std::string_view, Script>& events()
+{
+    static const std::map<std::string_view, Script> all = {
+        {scene::Equal, {
+            page("{owner}ご主人様～＊", Picture::raku),
+            page("{owner}ご主人様は、\n活発な生き物とおとなしい生き物、\nどちらが好きですか～？"),
+            page("左クリック＞おとなしい生き物\n右クリック＞活発な生き物"),
+            // The answer raises the value it names and lowers the other; any
+            // button but the left one counts as the right answer.
+            answer(say("うにゅー\n{pet}も、そうなりたい～", std::nullopt, {up(Song, 20), down(Dance, 20)}),
+                   say("うにゅー\n{pet}も、そうなりたい～", std::nullopt, {up(Dance, 20), down(Song, 20)})),
+            close(End),
+        }},
+        {scene::Luxury, {
+            page("もこぴになったら　{pet}、\n{owner}ご主人様にうーんと贅沢させてあげます～", Picture::ki),
+            page("左クリック＞ありがとうね\n右クリック＞そんなことは心配しなくて良いよ"),
+            answer(say("えへてへ", std::nullopt, {up(Affection, 5), up(Fatigue, 5)}),
+                   say("むにゅ～\nダメです～\nもう、{pet}は、キメッチャッタんです～", Picture::ikari,
+                       {down(Affection, 5), down(Fatigue, 5)})),
+            close(End),
+        }},
+        {scene::LostConfidence, {
+            page("{pet}、このごろ自信ないです", Picture::kanasimi),
+            page("{owner}ご主人様、\n{pet}はちゃんとしたもこぴになれるかなぁ"),
+            page("左クリック＞抱きしめる\n右クリック＞励ます"),
+            answer(say("きゃ！\nもこ、もこ", Picture::ki, {up(Affection, 5)}),
+                   say("うにゅーーー！\nそうね、くよくよしていても始まらないね", Picture::ki,
+                       {up(Song, 5), up(Dance, 5)})),
+            page("ありがとう{owner}ご主人様、\n{pet}、がんばる", Picture::raku),
+            close(End),
+        }},
+        {scene::SongGift, {
+            page("{owner}ご主人様のために\n{pet}、お歌を作りました。\n聞いてくれますか？", Picture::raku),
+            page("左クリック＞いいよ\n右クリック＞今忙しいから・・・"),
+            answer(say("ありがとうです～\n{pet}、はりきって歌いますね～！", Picture::ki,
+                       {up(Affection, 10), up(Fatigue, 10)}),
+                   say("うにゃ～\nそれなら仕方ないですぅ～\nまた聞いて下さいね", Picture::kanasimi,
+                       {down(Affection, 10), down(Fatigue, 10)})),
+            close(End),
+        }},
+        {scene::Singing, {
+            page("{pet}が、\n小鳥たちと歌っている・・・", Picture::raku),
+            page("左クリック＞声をかける\n右クリック＞そっとしておく"),
+            answer(say("きゃ～\n{owner}ご主人様～！見て下さい、\n小鳥さんたちが{pet}とお歌を歌ってくれているんですよ～！",
+                       Picture::ki, {up(Affection, 10), up(Fatigue, 10)}),
+                   say("ふ～ふ～\nうううう～\nるる～（ちゅんちゅん）", std::nullopt,
+                       {down(Affection, 10), down(Fatigue, 10), up(Song, 10)})),
+            close(End),
+        }},
+        {scene::DanceGift, {
+            page("{owner}ご主人様のために\n{pet}、踊りたいです～。\n見てくださーい", Picture::raku),
+            page("左クリック＞いいよ\n右クリック＞今忙しいから・・・"),
+            answer(say("きゃ～\n{pet}、がんばりますぅ～！", Picture::ki, {up(Affection, 10), up(Fatigue, 10)}),
+                   say("うにゃ～\nそれなら仕方ないですぅ～\nまた今度ですね～", Picture::kanasimi,
+                       {down(Affection, 10), down(Fatigue, 10)})),
+            close(End),
+        }},
+        {scene::Dancing, {
+            page("{pet}が、蛇たちと踊っている・・・", Picture::raku),
+            page("左クリック＞声をかける\n右クリック＞そっとしておく"),
+            answer(say("きゃ～\n{owner}ご主人様～！見て下さい、\n蛇さんたちが{pet}と踊りを踊ってくれているんですよ～！",
+                       Picture::ki, {up(Affection, 10), up(Fatigue, 10)}),
+                   say("ふ～ふ～\nうううう～\nるる～（にょろにょろ）", std::nullopt,
+                       {down(Affection, 10), down(Fatigue, 10), up(Dance, 10)})),
+            close(End),
+        }},
+        // The three nature events end on the answer click, leaving the choice on screen.
+        {scene::Butterfly, {
+            page("ちょうちょさん、まってぇですう！", Picture::ki),
+            page("左クリック＞あんまり走ると転ぶぞぉ！\n右クリック＞無邪気な奴めぇ！"),
+            answer(silently({down(Fatigue, 5)}), silently({up(Affection, 10)}), End),
+        }},
+        {scene::Flower, {
+            page("{owner}ご主人様、見て下さい、\nお花が咲いてますぅ", Picture::raku),
+            page("左クリック＞可愛いね\n右クリック＞綺麗だね"),
+            answer(silently({up(Dance, 5)}), silently({up(Song, 5)}), End),
+        }},
+        {scene::Caterpillar, {
+            page("いもむしさん、\nいもいもですぅ", Picture::raku),
+            page("左クリック＞{pet}に似ているね\n右クリック＞あんまり弄ると死んじゃうぞ"),
+            answer(silently({up(Affection, 5), up(Fatigue, 5)}), silently({down(Affection, 5), down(Fatigue, 5)}),
+                   End),
+        }},
+        {scene::Sad, {
+            page("{owner}ご主人様は{pet}が嫌いなのですか？", Picture::kanasimi),
+            page("左クリック＞そんなことないよ\n右クリック＞厳しくするのは愛しているからだよ"),
+            answer(say("だったらもっと優しくして下さい～\n{pet}、くじけそうです～\n（ひっくひっく）", std::nullopt,
+                       {up(Dance, 5), up(Song, 5)}),
+                   say("そうだったのですか！\n{pet}、がんばるです～！！", Picture::ki, {up(Affection, 5)}), End),
+        }},
+    };
+    return all;
+}
+
+}  // namespace
+
+const Script* eventScript(std::string_view name)
+{
+    const auto& all = events();
+    const auto found = all.find(name);
+    return found == all.end() ? nullptr : &found->second;
+}
+
+}  // namespace mokopi

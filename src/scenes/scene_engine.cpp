@@ -1,0 +1,154 @@
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+#include "core/utf8.h"
+#include "persist/cp932.h"
+#include "scenes/page_text.h"
+
+namespace mokopi {
+
+namespace {
+
+constexpr Rgb SceneTextColour{55, 55, 99};
+constexpr Rgb IdleTextColour{55, 99, 55};
+constexpr const char* ClickHint = "くりっく！！　";
+constexpr std::size_t NameLength = 5;
+
+bool isControl(const std::string& character)
+{
+    const auto lead = static_cast<unsigned char>(character[0]);
+    if (character.size() == 1)
+        return lead < 0x20 || lead == 0x7F;
+    return character.size() == 2 && lead == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0;
+}
+
+// How a character the save file cannot keep is named in the refusal.
+std::string describe(const std::string& character)
+{
+    if (character == "\r" || character == "\n")
+        return "改行";
+    if (character == "\t")
+        return "タブ";
+    if (isControl(character))
+        return "制御文字";
+    return "「" + character + "」";
+}
+
+std::string refusal(const std::vector<std::string>& characters)
+{
+    std::string names;
+    for (const std::string& c : characters) {
+        const std::string name = describe(c);
+        if (names.find(name) == std::string::npos)
+            names += (names.empty() ? "" : "、") + name;
+    }
+    return "名前に使えない文字があります：" + names + "\r\nほかの名前を入れてください。";
+}
+
+}  // namespace
+
+void Game::IventStt(SceneValue scene)
+{
+    out_.setSpeechMarks(SceneTextColour, ClickHint);
+    s_.Scene = std::move(scene);
+    s_.Page = 0;
+    s_.SceneRunning = true;
+    setClockRunning(false);
+    Lbl_Click();
+}
+
+void Game::IventEnd()
+{
+    out_.setSpeechMarks(IdleTextColour, "");
+    out_.selectCommand(s_.Command);
+    SePlay(s_.Command);
+    s_.Scene = SceneValue("");
+    s_.SceneRunning = false;
+    setClockRunning(true);
+}
+
+void Game::Lbl_MouseDown(std::uint8_t button) { s_.ClickButton = button; }
+
+void Game::Lbl_Click()
+{
+    const Script* script = findScript(s_.Scene);
+    if (script == nullptr || s_.Page >= script->size())
+        return;
+    runStep((*script)[s_.Page]);
+}
+
+void Game::runStep(const Step& step)
+{
+    switch (step.kind) {
+    case StepKind::Page:
+        if (step.startsGame)
+            s_.GameStarted = true;
+        show(step.page);
+        break;
+    case StepKind::Answer:
+        show(s_.ClickButton == 1 ? step.left : step.right);
+        break;
+    case StepKind::AskName: {
+        std::string name = askName(*step.question);
+        (step.question->forOwner ? s_.OwnerName : s_.PetName) = std::move(name);
+        break;
+    }
+    case StepKind::Close:
+        finish(step.finish);
+        return;
+    case StepKind::Handover:
+        // The next scene shows its first page inside this click; nothing more happens here.
+        IventStt(SceneValue(std::string(step.next)));
+        return;
+    }
+    ++s_.Page;
+    finish(step.finish);
+}
+
+void Game::show(const Reaction& reaction)
+{
+    if (reaction.picture)
+        out_.showPicture(*reaction.picture);
+    if (!reaction.text.empty())
+        showSpeech(reaction.text);
+    for (const StatusChange& change : reaction.changes)
+        StatusAdd(change.index, change.sign * (change.base + rnd_.R(10)));
+}
+
+void Game::finish(Finish how)
+{
+    switch (how) {
+    case Finish::None:
+        break;
+    case Finish::IventEnd:
+        IventEnd();
+        break;
+    case Finish::EndingEnd:
+        EndingEnd();
+        break;
+    }
+}
+
+void Game::showSpeech(std::string_view textTemplate)
+{
+    out_.setSpeech(render(textTemplate, s_.PetName, s_.OwnerName));
+}
+
+// Asks until the answer is a name the save file can keep. An empty answer
+// (or cancel) gives the default; a longer one keeps its first five characters.
+std::string Game::askName(const NameQuestion& question)
+{
+    for (;;) {
+        const std::string answer = out_.askText(std::string(question.title), render(question.prompt, "", ""));
+        if (answer.empty())
+            return std::string(question.fallback);
+        std::string name = firstCharacters(answer, NameLength);
+        const std::vector<std::string> unsavable = unsavableCharacters(name);
+        if (unsavable.empty())
+            return name;
+        out_.tell(refusal(unsavable));
+    }
+}
+
+}  // namespace mokopi
