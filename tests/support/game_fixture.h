@@ -1,0 +1,39 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "core/game.h"
+#include "support/recording_outside.h"
+#include "support/scripted_random.h"
+
+namespace mokopi::testing {
+
+// A game after start-up, with a recording window and a scripted generator.
+class GameTest : public ::testing::Test {
+protected:
+    GameTest() { game.Form_Load(); }
+
+    GameState& st() { return game.state(); }
+
+    // Clicks the speech line with a button: the press comes before the click.
+    void click(std::uint8_t button = 1)
+    {
+        game.Lbl_MouseDown(button);
+        game.Lbl_Click();
+    }
+
+    // From the title through the naming scene to the running clock.
+    void startRaising(const std::string& owner = "タマ", const std::string& pet = "ポチ")
+    {
+        game.Opening();
+        out.textAnswers = {owner, pet};
+        for (int i = 0; i < 10; ++i)
+            click();
+    }
+
+    RecordingOutside out;
+    ScriptedRandom rnd;
+    Game game{out, rnd};
+};
+
+}  // namespace mokopi::testing
