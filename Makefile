@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: setup configure build run test contact-sheet clean
+.PHONY: setup configure build run test contact-sheet clean fuzz
 
 setup:
 	./scripts/setup
@@ -18,6 +18,18 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The save decoder under libFuzzer (clang only; not part of `make test`).
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 180
+
+fuzz:
+	@command -v clang++ >/dev/null || { echo "make fuzz needs clang and libclang-rt-14-dev"; exit 1; }
+	CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/save_decoder_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/save_record.dict \
+		$(FUZZ_BUILD)/corpus fuzz/seeds
 
 clean:
 	rm -rf $(BUILD)
