@@ -1,0 +1,61 @@
+#include "canvas.h"
+
+#include "drawers.h"
+
+#include <QPainter>
+#include <QSaveFile>
+
+namespace art {
+
+Drawer findDrawer(const QString& kind)
+{
+    if (kind == "pet")
+        return drawPet;
+    if (Drawer d = findSceneryDrawer(kind))
+        return d;
+    return findDecorDrawer(kind);
+}
+
+QImage renderFrame(const Recipe& recipe, int frame, int frames, bool transparent)
+{
+    const int px = recipe.size * recipe.supersample;
+    QImage image(px, px, QImage::Format_ARGB32_Premultiplied);
+    image.fill(transparent ? Qt::transparent : Qt::white);
+    {
+        QPainter p(&image);
+        p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+        // Recipes draw on a 1000 x 1000 canvas whatever the output size.
+        p.scale(px / 1000.0, px / 1000.0);
+        for (int i = 0; i < recipe.layers.size(); ++i) {
+            Layer layer(recipe.layers[i], frame, frames, QString("%1: layer %2").arg(recipe.path).arg(i + 1));
+            const Drawer draw = findDrawer(layer.kind());
+            if (!draw)
+                layer.fail("no such drawing");
+            p.save();
+            draw(p, layer);
+            p.restore();
+            layer.checkAllRead();
+        }
+    }
+    if (recipe.supersample > 1)
+        image = image.scaled(recipe.size, recipe.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+void savePicture(const QImage& image, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw RecipeError("cannot write " + path.toStdString());
+    bool ok = false;
+    if (path.endsWith(".bmp"))
+        ok = image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP");
+    else if (path.endsWith(".png"))
+        ok = image.convertToFormat(QImage::Format_ARGB32).save(&file, "PNG");
+    else
+        throw RecipeError("unknown picture type: " + path.toStdString());
+    if (!ok || !file.commit())
+        throw RecipeError("cannot write " + path.toStdString());
+}
+
+}  // namespace art

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "recipe.h"
+
+#include <QImage>
+
+namespace art {
+
+// Draws one frame of a recipe. Transparent frames start clear (the icon);
+// the others start white under their background.
+QImage renderFrame(const Recipe& recipe, int frame, int frames, bool transparent);
+
+// Writes by file extension: ".bmp" as 24-bit colour, ".png" with alpha.
+// The file appears complete or not at all.
+void savePicture(const QImage& image, const QString& path);
+
+}  // namespace art
