@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QSoundEffect>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+namespace mokopi {
+
+// The four sound effects, one player each, opened once at start-up so that a
+// command click only restarts an already loaded sound. A missing file or a
+// machine without audio leaves that sound silent; nothing here ever fails.
+class SoundBank {
+public:
+    static constexpr int Count = 4;
+
+    // appPath ends in "/"; opens uta.wav, odori.wav, hirou.wav and ai.wav.
+    explicit SoundBank(const QString& appPath);
+    ~SoundBank();
+    SoundBank(const SoundBank&) = delete;
+    SoundBank& operator=(const SoundBank&) = delete;
+
+    // Plays sound i from its start, cutting a playback of the same sound
+    // that is still running. Other sounds keep playing.
+    void play(int i);
+
+    // Releases the players; play() does nothing afterwards.
+    void close();
+    bool isOpen() const { return open_; }
+
+    // QSoundEffect::Null after close or for an index out of range.
+    QSoundEffect::Status status(int i) const;
+
+    static QString fileName(int i);
+
+private:
+    std::array<std::unique_ptr<QSoundEffect>, Count> effects_;
+    bool open_ = false;
+};
+
+}  // namespace mokopi
