@@ -18,7 +18,7 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     }
     std::string out;
     // Either direction grows at most threefold (a one-byte katakana becomes
-    // three bytes of UTF-8); a small margin keeps the loop short.
+    // three bytes of UTF-8), so the buffer rarely has to grow below.
     out.resize(text.size() * 3 + 16);
     char* in = const_cast<char*>(text.data());
     std::size_t inLeft = text.size();

@@ -14,10 +14,13 @@ struct DecodeError {
 };
 
 // The record as the bytes of the file: one line of 18 comma-separated fields
-// in code page 932, ended by CR LF. Names must be savable (see cp932.h).
+// in code page 932, ended by CR LF. Names should be savable (see cp932.h);
+// a character that is not is written as "?" so the file always loads.
 std::string encodeSaveRecord(const SaveRecord& record);
 
 // The bytes of a save file checked whole: a record, or why it was refused.
+// Accepts a last line without CR LF, an LF-only line end and blank lines
+// after the record; values within their types are taken as they are.
 std::variant<SaveRecord, DecodeError> decodeSaveRecord(std::string_view bytes);
 
 }  // namespace mokopi
