@@ -31,5 +31,9 @@ fuzz:
 	$(FUZZ_BUILD)/save_decoder_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/save_record.dict \
 		$(FUZZ_BUILD)/corpus fuzz/seeds
 
+# Every picture on one page for review: $(BUILD)/contact_sheet.png
+contact-sheet: configure
+	cmake --build $(BUILD) --target contact_sheet -j $(JOBS)
+
 clean:
 	rm -rf $(BUILD)
