@@ -133,7 +133,7 @@ void drawHand(QPainter& p, Layer& l)
     hand.addEllipse(QPointF(-0.3, -0.2), 0.07, 0.15);
     p.setPen(roundPen(line, 0.02));
     p.setBrush(skin);
-    p.drawPath(hand.simplified());
+    p.drawPath(merged(hand));
     p.setPen(roundPen(withAlpha(line, 0.6), 0.015));
     for (int i = 1; i < 4; ++i)
         p.drawLine(QPointF(-0.25 + i * 0.125, 0.0), QPointF(-0.25 + i * 0.125, 0.12));
@@ -231,7 +231,6 @@ QFont fontFor(Layer& l)
     if (face != "gothic" && face != "mincho")
         l.fail("unknown font \"" + face + "\"");
     font.setPixelSize(int(l.num("size", 60)));
-    font.setBold(l.flag("bold", false));
     font.setLetterSpacing(QFont::AbsoluteSpacing, l.num("spacing", 0));
     return font;
 }
@@ -250,9 +249,15 @@ void drawText(QPainter& p, Layer& l)
     p.translate(at);
     p.rotate(l.num("rotate", 0));
     p.translate(-at);
-    const double border = l.num("border", 0);
+    const double border = l.num("border", 0), weight = l.num("weight", 0), drop = l.num("shadow", 0);
+    if (drop > 0) {
+        const QColor shade = withAlpha(l.colour("shadow_color", "violet"), 0.35);
+        p.setPen(roundPen(shade, border + weight));
+        p.setBrush(shade);
+        p.drawPath(path.translated(drop, drop));
+    }
     if (border > 0) {
-        p.setPen(roundPen(l.colour("border_color", "white"), border));
+        p.setPen(roundPen(l.colour("border_color", "white"), border + weight));
         p.setBrush(l.colour("border_color", "white"));
         p.drawPath(path);
     }
@@ -261,8 +266,8 @@ void drawText(QPainter& p, Layer& l)
     QLinearGradient g(0, at.y() - box.height() / 2, 0, at.y() + box.height() / 2);
     g.setColorAt(0, c);
     g.setColorAt(1, bottom);
-    const double line = l.num("line", 0);
-    p.setPen(line > 0 ? roundPen(l.colour("line_color", "ink"), line) : QPen(Qt::NoPen));
+    // A stroke in the fill's own colours makes thin strokes of the font bolder.
+    p.setPen(weight > 0 ? QPen(QBrush(g), weight, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin) : QPen(Qt::NoPen));
     p.setBrush(g);
     p.drawPath(path);
 }
@@ -398,7 +403,7 @@ void drawMoon(QPainter& p, Layer& l)
     bite.addEllipse(QPointF(0.25, -0.15), 0.42, 0.42);
     p.setPen(Qt::NoPen);
     p.setBrush(l.colour("color", "butter"));
-    p.drawPath(full.subtracted(bite));
+    p.drawPath(cut(full, bite));
 }
 
 void drawEllipse(QPainter& p, Layer& l)
@@ -421,10 +426,10 @@ void drawUmbrella(QPainter& p, Layer& l)
     placeItem(p, l, 300);
     const QColor c = l.colour("color", "grey");
     p.setPen(roundPen(paletteColour("grey_dark"), 0.025));
-    p.drawLine(QPointF(0, -0.42), QPointF(0, 0.42));
+    p.drawLine(QPointF(0, -0.42), QPointF(0, 0.6));
     QPainterPath hook;
-    hook.moveTo(0, 0.42);
-    hook.quadTo(0, 0.52, -0.07, 0.5);
+    hook.moveTo(0, 0.6);
+    hook.quadTo(0, 0.7, -0.07, 0.68);
     p.setBrush(Qt::NoBrush);
     p.drawPath(hook);
     QPainterPath canopy;

@@ -16,6 +16,7 @@ constexpr double Ground = 1.08;
 
 struct Fur {
     QColor base, light, shade, line, ear;
+    double weight = 1;  // outline width factor: bolder for tiny sizes like the icon
 };
 
 Fur furFrom(QColor base, double dull)
@@ -62,7 +63,7 @@ void drawEar(QPainter& p, const Fur& f, int side, double droop)
     ear.cubicTo(-0.22, -0.16, -0.1, -0.4, 0.0, -0.42);
     ear.cubicTo(0.1, -0.4, 0.22, -0.16, 0.22, 0.08);
     ear.closeSubpath();
-    fillOutlined(p, ear, f.base, f.line, 0.035);
+    fillOutlined(p, ear, f.base, f.line, 0.035 * f.weight);
     p.translate(0, 0.02);
     p.scale(0.58, 0.62);
     p.setPen(Qt::NoPen);
@@ -79,7 +80,7 @@ void drawTuft(QPainter& p, const Fur& f)
     t.quadTo(-0.02, -1.2, 0.1, -1.12);
     t.quadTo(0.24, -1.1, 0.2, -0.86);
     t.closeSubpath();
-    fillOutlined(p, t, f.base, f.line, 0.035);
+    fillOutlined(p, t, f.base, f.line, 0.035 * f.weight);
 }
 
 void drawFoot(QPainter& p, const Fur& f, QPointF at, double angle)
@@ -92,7 +93,7 @@ void drawFoot(QPainter& p, const Fur& f, QPointF at, double angle)
     QLinearGradient g(0, -0.13, 0, 0.13);
     g.setColorAt(0, f.base);
     g.setColorAt(1, f.shade);
-    fillOutlined(p, foot, g, f.line, 0.035);
+    fillOutlined(p, foot, g, f.line, 0.035 * f.weight);
     p.restore();
 }
 
@@ -153,7 +154,7 @@ void drawBody(QPainter& p, const Fur& f, double thin, unsigned seed, QPainterPat
     const double rx = 1.05 * (1 - 0.3 * thin);
     const QPainterPath body = fluffyBlob(rx, 0.96, 26, 0.075, thin * 0.9, seed);
     *outline = body;
-    fillOutlined(p, body, softFill(f, {-0.35 * rx, -0.45}, 1.55), f.line, 0.04);
+    fillOutlined(p, body, softFill(f, {-0.35 * rx, -0.45}, 1.55), f.line, 0.04 * f.weight);
 
     // Fluff: short curls around the lower half and a sheen on the crown.
     p.setBrush(Qt::NoBrush);
@@ -210,7 +211,7 @@ void lidOver(QPainter& p, const Fur& f, double s, QLineF lid)
     above.closeSubpath();
     p.setBrush(mix(f.base, f.light, 0.2));
     p.setPen(Qt::NoPen);
-    p.drawPath(above.intersected(eyeShape(s * 1.08)));
+    p.drawPath(clipped(above, eyeShape(s * 1.08)));
     p.setPen(roundPen(paletteColour("eye"), 0.04));
     p.drawLine(lid);
 }
@@ -253,7 +254,7 @@ void drawEye(QPainter& p, const Fur& f, const QString& style, int side, double s
         p.setBrush(withAlpha(paletteColour("water"), 0.85));
         QPainterPath pool;
         pool.addEllipse(QPointF(0, 0.1 * s), 0.17 * s, 0.11 * s);
-        p.drawPath(pool.intersected(eyeShape(s * 1.06)));
+        p.drawPath(clipped(pool, eyeShape(s * 1.06)));
         eyeShine(p, s * 1.25);
     } else if (style == "half") {
         openEye(p, s);
@@ -339,7 +340,7 @@ void drawMouth(QPainter& p, const QString& style, Layer& l)
             t.addEllipse(QPointF(b.center().x(), b.bottom() - b.height() * 0.18), b.width() * 0.32, b.height() * 0.26);
             p.setPen(Qt::NoPen);
             p.setBrush(paletteColour("tongue"));
-            p.drawPath(t.intersected(path));
+            p.drawPath(clipped(t, path));
         }
     };
     QPainterPath m;
@@ -389,7 +390,9 @@ void drawMouth(QPainter& p, const QString& style, Layer& l)
         filled(m, false);
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
-        p.drawPath(m.intersected([] { QPainterPath t; t.addRect(-0.2, 0.14, 0.4, 0.06); return t; }()));
+        QPainterPath teeth;
+        teeth.addRect(-0.2, 0.14, 0.4, 0.06);
+        p.drawPath(clipped(m, teeth));
     } else if (style != "none") {
         l.fail("unknown mouth \"" + style + "\"");
     }
@@ -426,7 +429,7 @@ void drawPaw(QPainter& p, const Fur& f, QPointF at)
     p.rotate(angle + 90);
     QPainterPath paw;
     paw.addEllipse(QPointF(0, 0), 0.13, 0.15);
-    fillOutlined(p, paw, softFill(f, {-0.04, -0.06}, 0.2), f.line, 0.035);
+    fillOutlined(p, paw, softFill(f, {-0.04, -0.06}, 0.2), f.line, 0.035 * f.weight);
     p.restore();
 }
 
@@ -443,17 +446,28 @@ void drawMic(QPainter& p)
 
 void drawBundle(QPainter& p)
 {
+    // A traveller's cloth bundle tied to a stick over the shoulder.
     p.setPen(roundPen(paletteColour("wood_dark"), 0.06));
-    p.drawLine(QPointF(0.78, 0.42), QPointF(1.32, -0.75));
+    p.drawLine(QPointF(0.78, 0.42), QPointF(1.36, -0.86));
+    const QColor cloth(0xB8, 0xA6, 0xC9);
     QPainterPath sack;
-    sack.moveTo(1.3, -0.72);
-    sack.cubicTo(1.62, -0.68, 1.62, -0.2, 1.36, -0.2);
-    sack.cubicTo(1.1, -0.2, 1.02, -0.62, 1.3, -0.72);
-    sack.closeSubpath();
-    fillOutlined(p, sack, QColor(0xC8, 0xA8, 0xA0), paletteColour("wood_dark"), 0.03);
-    p.setPen(roundPen(QColor(0xA8, 0x88, 0x80), 0.02));
-    p.drawLine(QPointF(1.2, -0.5), QPointF(1.5, -0.42));
-    p.drawLine(QPointF(1.22, -0.35), QPointF(1.48, -0.3));
+    sack.addEllipse(QPointF(1.42, -0.46), 0.27, 0.25);
+    QPainterPath knot;
+    knot.moveTo(1.3, -0.74);
+    knot.quadTo(1.22, -0.92, 1.34, -0.9);
+    knot.lineTo(1.42, -0.72);
+    knot.lineTo(1.52, -0.92);
+    knot.quadTo(1.62, -0.9, 1.54, -0.72);
+    knot.closeSubpath();
+    knot.addRect(QRectF(1.32, -0.76, 0.2, 0.12));
+    sack.addPath(knot);
+    const QPainterPath whole = merged(sack);
+    fillOutlined(p, whole, cloth, cloth.darker(150), 0.025);
+    p.setPen(Qt::NoPen);
+    p.setBrush(withAlpha(Qt::white, 0.6));
+    for (QPointF dot : {QPointF(1.3, -0.45), QPointF(1.46, -0.34), QPointF(1.52, -0.56), QPointF(1.36, -0.6),
+                        QPointF(1.58, -0.4)})
+        p.drawEllipse(dot, 0.03, 0.03);
 }
 
 QPointF pawSpot(const QString& pose, int side, Layer& l)
@@ -563,7 +577,7 @@ void drawHeadwear(QPainter& p, const QString& what, const QColor& accent, Layer&
         QPainterPath h;
         h.addRoundedRect(QRectF(-0.2, -0.42, 0.4, 0.42), 0.04, 0.04);
         h.addEllipse(QPointF(0, 0), 0.34, 0.07);
-        fillOutlined(p, h.simplified(), accent, accent.darker(150), 0.03);
+        fillOutlined(p, merged(h), accent, accent.darker(150), 0.03);
         p.setPen(Qt::NoPen);
         p.setBrush(gold);
         p.drawRect(QRectF(-0.2, -0.14, 0.4, 0.07));
@@ -635,7 +649,7 @@ void drawNeckwear(QPainter& p, const QString& what, const QColor& accent, const 
         s.lineTo(0.36, 1.0);
         s.lineTo(0.18, 0.66);
         s.closeSubpath();
-        fillOutlined(p, s.simplified(), accent, accent.darker(140), 0.025);
+        fillOutlined(p, merged(s), accent, accent.darker(140), 0.025);
     } else {
         l.fail("unknown neckwear \"" + what + "\"");
     }
@@ -725,7 +739,8 @@ void drawPet(QPainter& p, Layer& l)
     const double x = l.num("x", 500), y = l.num("y", 540), size = l.num("size", 220);
     const double tilt = l.num("tilt", 0), squash = l.num("squash", 1), lift = l.num("lift", 0);
     const double thin = qBound(0.0, l.num("thin", 0), 1.0);
-    const Fur f = furFrom(l.colour("fur", "fur"), thin * 0.8 + l.num("dull", 0));
+    Fur f = furFrom(l.colour("fur", "fur"), thin * 0.8 + l.num("dull", 0));
+    f.weight = l.num("line_weight", 1);
     const unsigned seed = unsigned(l.num("seed", 1));
     const QString eyes = l.text("eyes", "open"), mouth = l.text("mouth", "cat"), brows = l.text("brows", "none");
     const QString paws = l.text("paws", "down"), feet = l.text("feet", "stand");

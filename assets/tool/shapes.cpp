@@ -68,7 +68,7 @@ QPainterPath cloudPath()
     p.addEllipse(QPointF(0.2, -0.01), 0.2, 0.18);
     p.addEllipse(QPointF(0.34, 0.1), 0.15, 0.12);
     p.addRoundedRect(QRectF(-0.46, 0.02, 0.92, 0.2), 0.1, 0.1);
-    return p.simplified();
+    return merged(p);
 }
 
 QPainterPath fluffyBlob(double rx, double ry, int bumps, double bulge, double ragged, unsigned seed)
@@ -87,6 +87,23 @@ QPainterPath fluffyBlob(double rx, double ry, int bumps, double bulge, double ra
     p.closeSubpath();
     return p;
 }
+
+namespace {
+// Qt flattens curves before combining paths, to a tolerance in path units;
+// shapes here are about one unit across, so combine them a thousand times larger.
+const QTransform Up = QTransform::fromScale(1000, 1000);
+const QTransform Down = QTransform::fromScale(0.001, 0.001);
+}  // namespace
+
+QPainterPath merged(const QPainterPath& a)
+{
+    // Overlapping parts add up rather than cancel each other out.
+    QPainterPath big = Up.map(a);
+    big.setFillRule(Qt::WindingFill);
+    return Down.map(big.simplified());
+}
+QPainterPath clipped(const QPainterPath& a, const QPainterPath& b) { return Down.map(Up.map(a).intersected(Up.map(b))); }
+QPainterPath cut(const QPainterPath& a, const QPainterPath& b) { return Down.map(Up.map(a).subtracted(Up.map(b))); }
 
 QColor mix(const QColor& a, const QColor& b, double t)
 {

@@ -21,6 +21,12 @@ QPainterPath cloudPath();     // flat-bottomed puff, 1 wide and about 0.55 high
 // 0 gives even scallops; more makes them uneven, the same way on every run.
 QPainterPath fluffyBlob(double rx, double ry, int bumps, double bulge, double ragged, unsigned seed);
 
+// Path union, intersection and difference, worked out at a fine scale so
+// curves stay smooth when the result is drawn large.
+QPainterPath merged(const QPainterPath& a);
+QPainterPath clipped(const QPainterPath& a, const QPainterPath& b);
+QPainterPath cut(const QPainterPath& a, const QPainterPath& b);
+
 QColor mix(const QColor& a, const QColor& b, double t);
 QColor withAlpha(QColor c, double alpha);
 // A repeatable value in [-1, 1] for the i-th detail of a drawing.
