@@ -1,0 +1,22 @@
+#include "ui/command_button.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace mokopi::ui {
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+void CommandButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+}  // namespace mokopi::ui

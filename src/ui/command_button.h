@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace mokopi::ui {
+
+// A push button whose caption wraps onto more lines when it is wider than
+// the button, as the help button's long caption needs on small screens.
+class CommandButton : public QPushButton {
+public:
+    CommandButton(const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace mokopi::ui

@@ -1,0 +1,30 @@
+#include "ui/fonts.h"
+
+#include <QStringList>
+
+namespace mokopi::ui {
+
+void installFontSubstitutions()
+{
+    // The IPA fonts come first; the others keep a Japanese glyph at hand if
+    // the IPA packages are missing.
+    const QStringList japaneseFallbacks = {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
+                                           QStringLiteral("TakaoPGothic")};
+    QFont::insertSubstitutions(GothicFamily, QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")}
+                                                 + japaneseFallbacks);
+    QFont::insertSubstitutions(MinchoFamily, QStringList{QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"),
+                                                         QStringLiteral("IPAPGothic")}
+                                                 + japaneseFallbacks);
+    // The hour and day are digits only; any clean sans will do.
+    QFont::insertSubstitutions(ClockFamily, {QStringLiteral("DejaVu Sans"), QStringLiteral("IPAPGothic")});
+}
+
+QFont designFont(const QString& family, int pointSize, QFont::Weight weight)
+{
+    QFont font(family);
+    font.setPointSize(pointSize);
+    font.setWeight(weight);
+    return font;
+}
+
+}  // namespace mokopi::ui

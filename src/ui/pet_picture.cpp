@@ -1,0 +1,38 @@
+#include "ui/pet_picture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace mokopi::ui {
+
+PetPicture::PetPicture(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("IMG"));
+    setToolTip(QStringLiteral("なでなでします"));
+}
+
+void PetPicture::setPixmap(const QPixmap& pixmap)
+{
+    pixmap_ = pixmap;
+    update();
+}
+
+void PetPicture::paintEvent(QPaintEvent*)
+{
+    if (pixmap_.isNull())
+        return;
+    QPainter painter(this);
+    // Stretching only happens if the window changed size after loading.
+    if (pixmap_.size() == size())
+        painter.drawPixmap(0, 0, pixmap_);
+    else
+        painter.drawPixmap(rect(), pixmap_);
+}
+
+void PetPicture::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit pressed();
+}
+
+}  // namespace mokopi::ui

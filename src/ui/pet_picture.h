@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace mokopi::ui {
+
+// The pet picture `IMG`. The pictures arrive already at the widget's size,
+// so a change of picture is a plain copy; any mouse button pets the pet.
+class PetPicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit PetPicture(QWidget* parent = nullptr);
+
+    void setPixmap(const QPixmap& pixmap);
+    const QPixmap& pixmap() const { return pixmap_; }
+
+signals:
+    void pressed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap pixmap_;
+};
+
+}  // namespace mokopi::ui

@@ -1,0 +1,37 @@
+#include "ui/run_game.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "ui/dialogs.h"
+#include "ui/fonts.h"
+
+namespace mokopi::ui {
+
+void prepareApplication(QApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(translator);
+    else
+        delete translator;
+
+    installFontSubstitutions();
+    // Menus and boxes are Japanese too.
+    QFont font = app.font();
+    font.setFamilies({GothicFamily});
+    app.setFont(font);
+}
+
+int runGame(QApplication& app, Dialogs& dialogs, WindowOptions options)
+{
+    prepareApplication(app);
+    MainWindow window(dialogs, nullptr, std::move(options));
+    if (auto* real = dynamic_cast<QtDialogs*>(&dialogs))
+        real->setParent(&window);
+    window.show();
+    return app.exec();
+}
+
+}  // namespace mokopi::ui

@@ -1,0 +1,131 @@
+#include "ui/speech_panel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/fonts.h"
+#include "ui/grid_layout.h"
+
+namespace mokopi::ui {
+
+namespace {
+
+int buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+void setTextColour(QWidget* w, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+}  // namespace
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
+{
+    // A right click answers the game; it must not open a menu.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event)
+{
+    // A quick second click arrives as a double click, which QWidget passes on
+    // here as a press: every click of the player counts.
+    const int code = buttonCode(event->button());
+    if (code == 0) {
+        event->ignore();
+        return;
+    }
+    pressedButton_ = event->button();
+    event->accept();
+    emit pressed(code);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = event->button() == pressedButton_ && rect().contains(event->position().toPoint());
+    if (event->button() == pressedButton_)
+        pressedButton_ = Qt::NoButton;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+FatigueBar::FatigueBar(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void FatigueBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrNotDestination);
+    painter.fillRect(rect(), QColor::fromRgb(Fill));
+}
+
+SpeechPanel::SpeechPanel(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Pic"));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(255, 255, 128));
+    setPalette(p);
+
+    // Created in stacking order: the bar over the speech, the hint over both.
+    lbl_ = new ClickLabel(this);
+    lbl_->setObjectName(QStringLiteral("Lbl"));
+    lbl_->setTextFormat(Qt::PlainText);
+    lbl_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lbl_->setWordWrap(true);
+    lbl_->setToolTip(QStringLiteral("疲労度です（イベント時は此処をクリックして会話を進めます）"));
+    lbl_->setFont(designFont(GothicFamily, 14));
+    setTextColour(lbl_, QColor(0, 128, 0));
+
+    bar_ = new FatigueBar(this);
+    bar_->setObjectName(QStringLiteral("ShpHir"));
+
+    kazari_ = new QLabel(this);
+    kazari_->setObjectName(QStringLiteral("LblKazari"));
+    kazari_->setTextFormat(Qt::PlainText);
+    kazari_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    kazari_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    kazari_->setFont(designFont(GothicFamily, 9));
+    setTextColour(kazari_, QColor(192, 192, 0));
+
+    placeChildren();
+}
+
+void SpeechPanel::setFatigue(int units)
+{
+    fatigue_ = units;
+    placeChildren();
+}
+
+void SpeechPanel::setFontSizes(int speechPointSize, int hintPointSize)
+{
+    lbl_->setFont(designFont(GothicFamily, speechPointSize));
+    kazari_->setFont(designFont(GothicFamily, hintPointSize));
+}
+
+void SpeechPanel::resizeEvent(QResizeEvent*) { placeChildren(); }
+
+void SpeechPanel::placeChildren()
+{
+    auto place = [this](QWidget* w, double left, double top, double width, double height) {
+        const PixelRect r = scaleRect(left, top, width, height, 255, 10, this->width(), this->height());
+        w->setGeometry(r.x, r.y, r.width, r.height);
+    };
+    place(lbl_, 0, 0, 255, 10);
+    place(kazari_, 0, 8, 255, 2);
+    bar_->setGeometry(0, 0, fatigueBarPixels(fatigue_, width()), height());
+}
+
+}  // namespace mokopi::ui
