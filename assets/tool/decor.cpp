@@ -161,16 +161,7 @@ void drawFlower(QPainter& p, Layer& l)
         p.setPen(roundPen(paletteColour("leaf").darker(115), 0.07));
         p.drawLine(QPointF(0, 0), QPointF(0, 1.2));
     }
-    p.setPen(roundPen(c.darker(120), 0.03));
-    p.setBrush(c);
-    for (int i = 0; i < 5; ++i) {
-        p.save();
-        p.rotate(i * 72);
-        p.drawEllipse(QPointF(0, -0.24), 0.17, 0.22);
-        p.restore();
-    }
-    p.setBrush(paletteColour("butter"));
-    p.drawEllipse(QPointF(0, 0), 0.14, 0.14);
+    paintFlower(p, c);
 }
 
 void drawPetal(QPainter& p, Layer& l)

@@ -539,16 +539,8 @@ void drawHeadwear(QPainter& p, const QString& what, const QColor& accent, Layer&
         p.translate(0.5, -0.74);
         p.rotate(20);
         if (what == "flower") {
-            p.setPen(roundPen(accent.darker(130), 0.02));
-            p.setBrush(accent);
-            for (int i = 0; i < 5; ++i) {
-                p.save();
-                p.rotate(i * 72);
-                p.drawEllipse(QPointF(0, -0.09), 0.07, 0.09);
-                p.restore();
-            }
-            p.setBrush(paletteColour("butter"));
-            p.drawEllipse(QPointF(0, 0), 0.06, 0.06);
+            p.scale(0.4, 0.4);
+            paintFlower(p, accent);
         } else {
             QPainterPath b;
             b.moveTo(0, 0);

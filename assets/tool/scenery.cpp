@@ -343,7 +343,7 @@ void drawStreet(QPainter& p, Layer& l)
 {
     // A plain grey day: flat sky, plain houses, nothing happening.
     const double groundY = 760;
-    verticalGradient(p, QRectF(0, 0, 1000, groundY), paletteColour("grey"), paletteColour("grey_light"));
+    verticalGradient(p, QRectF(0, 0, 1000, groundY), l.colour("top", "grey"), l.colour("bottom", "grey_light"));
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(paletteColour("grey_dark"), 0.25));
     for (auto [cx, cy, w] : {std::tuple{200.0, 130.0, 420.0}, {690.0, 90.0, 520.0}, {520.0, 230.0, 360.0}}) {

@@ -71,6 +71,20 @@ QPainterPath cloudPath()
     return merged(p);
 }
 
+void paintFlower(QPainter& p, const QColor& petals)
+{
+    p.setPen(roundPen(petals.darker(125), 0.03));
+    p.setBrush(petals);
+    for (int i = 0; i < 5; ++i) {
+        p.save();
+        p.rotate(i * 72);
+        p.drawEllipse(QPointF(0, -0.24), 0.17, 0.22);
+        p.restore();
+    }
+    p.setBrush(paletteColour("butter"));
+    p.drawEllipse(QPointF(0, 0), 0.14, 0.14);
+}
+
 QPainterPath fluffyBlob(double rx, double ry, int bumps, double bulge, double ragged, unsigned seed)
 {
     QPainterPath p;

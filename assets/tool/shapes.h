@@ -19,6 +19,9 @@ QPainterPath cloudPath();     // flat-bottomed puff, 1 wide and about 0.55 high
 
 // A scalloped ellipse: the pet's fur and every other fluffy outline. Raggedness
 // 0 gives even scallops; more makes them uneven, the same way on every run.
+// A five-petal flower with a butter centre, about one unit across.
+void paintFlower(QPainter& p, const QColor& petals);
+
 QPainterPath fluffyBlob(double rx, double ry, int bumps, double bulge, double ragged, unsigned seed);
 
 // Path union, intersection and difference, worked out at a fine scale so
