@@ -85,6 +85,22 @@ TEST_F(Pictures, TheTwoFramesOfEachPairAreOneAnimation)
     }
 }
 
+TEST_F(Pictures, AllAreLightPastelExceptTheNightFarAway)
+{
+    // A failed background shows as black; the one night scene is the exception.
+    for (const auto& [name, image] : loaded) {
+        const QImage tiny = image.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        double lightness = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                lightness += tiny.pixelColor(x, y).lightnessF() / 256;
+        if (name.startsWith("endhodori"))
+            EXPECT_GT(lightness, 0.3) << name.toStdString();
+        else
+            EXPECT_GT(lightness, 0.7) << name.toStdString();
+    }
+}
+
 TEST(Icon, IsA32PixelPictureWithTransparentCorners)
 {
     const QImage icon(appFile("icon.png"));

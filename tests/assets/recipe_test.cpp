@@ -1,6 +1,7 @@
 // The tool refuses recipes with mistakes instead of drawing something else.
 #include "canvas.h"
 #include "recipe.h"
+#include "sheet.h"
 #include "synth.h"
 
 #include <QFile>
@@ -76,6 +77,42 @@ TEST_F(Recipes, TransparentFramesKeepAlphaAndSupersamplingKeepsTheSize)
     EXPECT_EQ(image.size(), QSize(32, 32));
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(image.pixel(16, 14)), 255);
+}
+
+TEST_F(Recipes, PicturesAreWrittenAsTheGameAndTheWindowExpect)
+{
+    QImage image(20, 20, QImage::Format_ARGB32);
+    image.fill(QColor(10, 20, 30, 128));
+    art::savePicture(image, dir.filePath("a.bmp"));
+    art::savePicture(image, dir.filePath("a.png"));
+    QFile bmp(dir.filePath("a.bmp"));
+    ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
+    EXPECT_EQ(bmp.read(30).at(28), 24) << "bits per pixel";
+    EXPECT_TRUE(QImage(dir.filePath("a.png")).hasAlphaChannel());
+    EXPECT_THROW(art::savePicture(image, dir.filePath("a.gif")), art::RecipeError);
+    EXPECT_THROW(art::savePicture(image, dir.filePath("no/such/folder/a.bmp")), art::RecipeError);
+}
+
+TEST_F(Recipes, TheContactSheetRefusesAMissingPicture)
+{
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    image.save(dir.filePath("one.bmp"));
+    const QImage sheet = art::contactSheet({dir.filePath("one.bmp")}, 6, 100);
+    EXPECT_EQ(sheet.pixelColor(sheet.width() / 12, 50), QColor(Qt::red));
+    EXPECT_THROW(art::contactSheet({dir.filePath("one.bmp"), dir.filePath("two.bmp")}, 6, 100), art::RecipeError);
+}
+
+TEST(Synth, WavSamplesAreClampedNotWrappedAround)
+{
+    art::Cue cue;
+    cue.samples = {0.0, 1.5, -1.5, 0.5};
+    const QByteArray bytes = art::wavBytes(cue);
+    ASSERT_EQ(bytes.size(), 44 + 8);
+    const auto sample = [&](int i) { return qint16(quint8(bytes[44 + 2 * i]) | (quint8(bytes[45 + 2 * i]) << 8)); };
+    EXPECT_EQ(sample(1), 32767);
+    EXPECT_EQ(sample(2), -32767);
+    EXPECT_EQ(sample(3), 16384);
 }
 
 TEST(Synth, PitchNamesFollowEqualTemperament)

@@ -114,4 +114,44 @@ TEST(Sounds, AllPlayEquallyLoudWithHeadroomAndSoundDifferent)
         }
 }
 
+// Upward zero crossings per second: a rough pitch for a stretch of a cue.
+double crossingsPerSecond(const Wave& w, double from, double to)
+{
+    const size_t a = size_t(from * double(w.samples.size())), b = size_t(to * double(w.samples.size()));
+    int crossings = 0;
+    for (size_t i = a + 1; i < b; ++i)
+        crossings += w.samples[i - 1] < 0 && w.samples[i] >= 0;
+    return crossings / (double(b - a) / w.rate);
+}
+
+// How many times the loudness (in 10 ms steps) jumps up sharply: the beats.
+int onsets(const Wave& w)
+{
+    const size_t step = w.rate / 100;
+    std::vector<double> level;
+    for (size_t i = 0; i + step <= w.samples.size(); i += step)
+        level.push_back(rms(std::vector<double>(w.samples.begin() + long(i), w.samples.begin() + long(i + step))));
+    int count = 0;
+    for (size_t i = 2; i < level.size(); ++i)
+        count += level[i] > 2 * level[i - 2] && level[i] > 0.05;
+    return count;
+}
+
+TEST(Sounds, EachCueHasItsOwnCharacter)
+{
+    const Wave song = readWave(appFile("uta.wav")), dance = readWave(appFile("odori.wav"));
+    const Wave rest = readWave(appFile("hirou.wav")), love = readWave(appFile("ai.wav"));
+    for (const Wave* w : {&song, &dance, &rest, &love})
+        ASSERT_FALSE(w->samples.empty());
+    // The song climbs, the sigh sinks.
+    EXPECT_GT(crossingsPerSecond(song, 0.6, 0.9), 1.4 * crossingsPerSecond(song, 0.0, 0.2));
+    EXPECT_LT(crossingsPerSecond(rest, 0.7, 0.9), 0.8 * crossingsPerSecond(rest, 0.1, 0.3));
+    // The dance is a rhythm of separate hits; the sigh is one breath.
+    EXPECT_GE(onsets(dance), 3);
+    EXPECT_LE(onsets(rest), 1);
+    // The chime sparkles above everything else.
+    for (const Wave* w : {&song, &dance, &rest})
+        EXPECT_GT(crossingsPerSecond(love, 0.05, 0.6), 1.5 * crossingsPerSecond(*w, 0.05, 0.6));
+}
+
 }  // namespace
