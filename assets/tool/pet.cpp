@@ -53,10 +53,10 @@ QRadialGradient softFill(const Fur& f, QPointF light, double radius)
     return g;
 }
 
-void drawEar(QPainter& p, const Fur& f, int side, double droop)
+void drawEar(QPainter& p, const Fur& f, int side, double droop, double width)
 {
     p.save();
-    p.translate(0.44 * side, -0.76);
+    p.translate(0.44 * side * width, -0.76);
     p.rotate(side * (24 + droop));
     QPainterPath ear;
     ear.moveTo(-0.22, 0.08);
@@ -762,8 +762,10 @@ void drawPet(QPainter& p, Layer& l)
     if (wings)
         drawWing(p, -1), drawWing(p, 1);
     drawFeet(p, f, feet, l);
-    drawEar(p, f, -1, ears);
-    drawEar(p, f, 1, ears);
+    // A worn-out pet is narrower: ears, paws and what it carries move in.
+    const double width = 1 - 0.3 * thin;
+    drawEar(p, f, -1, ears, width);
+    drawEar(p, f, 1, ears, width);
     if (head == "none" || head == "flower" || head == "bow" || head == "halo")
         drawTuft(p, f);
     QPainterPath body;
@@ -778,14 +780,18 @@ void drawPet(QPainter& p, Layer& l)
     drawMouth(p, mouth, l);
     drawNeckwear(p, neck, accent, body, l);
 
+    const auto narrow = [width](QPointF pt) { return QPointF(pt.x() * width, pt.y()); };
     if (paws != "none") {
-        drawPaw(p, f, pawSpot(paws, -1, l));
-        drawPaw(p, f, mic ? QPointF(0.38, 0.6) : pawSpot(paws, 1, l));
+        drawPaw(p, f, narrow(pawSpot(paws, -1, l)));
+        drawPaw(p, f, narrow(mic ? QPointF(0.38, 0.6) : pawSpot(paws, 1, l)));
     }
+    p.save();
+    p.translate(0.8 * (width - 1), 0);
     if (mic)
         drawMic(p);
     if (bundle)
         drawBundle(p);
+    p.restore();
     drawHeadwear(p, head, accent, l);
     if (tears)
         drawTears(p);
