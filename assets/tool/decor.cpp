@@ -71,12 +71,7 @@ void drawSparkle(QPainter& p, Layer& l)
 {
     placeItem(p, l, 50);
     const QColor c = l.colour("color", "gold");
-    QRadialGradient glow(QPointF(0, 0), 0.5);
-    glow.setColorAt(0, withAlpha(c, 0.5));
-    glow.setColorAt(1, withAlpha(c, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(glow);
-    p.drawEllipse(QPointF(0, 0), 0.5, 0.5);
+    glow(p, QPointF(0, 0), 0.5, 0.5, c, 0.5);
     p.setBrush(c);
     p.drawPath(sparklePath());
     p.setBrush(Qt::white);
@@ -366,12 +361,7 @@ void drawRibbon(QPainter& p, Layer& l)
 void drawLamp(QPainter& p, Layer& l)
 {
     placeItem(p, l, 500);
-    QRadialGradient glow(QPointF(0, -0.4), 0.45);
-    glow.setColorAt(0, withAlpha(paletteColour("butter"), 0.7));
-    glow.setColorAt(1, withAlpha(paletteColour("butter"), 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(glow);
-    p.drawEllipse(QPointF(0, -0.4), 0.45, 0.45);
+    glow(p, QPointF(0, -0.4), 0.45, 0.45, paletteColour("butter"), 0.7);
     p.setPen(roundPen(paletteColour("ink"), 0.03));
     p.drawLine(QPointF(0, 0.5), QPointF(0, -0.33));
     p.setBrush(paletteColour("butter"));

@@ -168,12 +168,7 @@ void drawBody(QPainter& p, const Fur& f, double thin, unsigned seed, QPainterPat
         curl.quadTo(c + QPointF(0, 0.06), c + QPointF(0.07, -0.02));
         p.drawPath(curl);
     }
-    p.setPen(Qt::NoPen);
-    QRadialGradient sheen(QPointF(-0.38 * rx, -0.58), 0.32);
-    sheen.setColorAt(0, withAlpha(Qt::white, 0.75 * (1 - thin * 0.6)));
-    sheen.setColorAt(1, withAlpha(Qt::white, 0));
-    p.setBrush(sheen);
-    p.drawEllipse(QPointF(-0.38 * rx, -0.58), 0.34, 0.22);
+    glow(p, QPointF(-0.38 * rx, -0.58), 0.34, 0.22, Qt::white, 0.75 * (1 - thin * 0.6));
 }
 
 // ---- face ----------------------------------------------------------------
@@ -553,12 +548,7 @@ void drawHeadwear(QPainter& p, const QString& what, const QColor& accent, Layer&
         }
         p.restore();
     } else if (what == "halo") {
-        QRadialGradient glow(QPointF(0, -1.3), 0.55);
-        glow.setColorAt(0, withAlpha(paletteColour("butter"), 0.9));
-        glow.setColorAt(1, withAlpha(paletteColour("butter"), 0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(glow);
-        p.drawEllipse(QPointF(0, -1.3), 0.55, 0.25);
+        glow(p, QPointF(0, -1.3), 0.55, 0.25, paletteColour("butter"), 0.9);
         p.setBrush(Qt::NoBrush);
         p.setPen(roundPen(gold, 0.065));
         p.drawEllipse(QPointF(0, -1.3), 0.36, 0.09);

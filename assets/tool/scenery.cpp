@@ -157,12 +157,7 @@ void chandelier(QPainter& p, double x, double y, double s)
     p.drawPath(arms);
     for (int i = -2; i <= 2; ++i) {
         const QPointF c(i * 45, 10 + 22 * (1 - (i * i) / 4.0) + 12);
-        QRadialGradient glow(c - QPointF(0, 22), 40);
-        glow.setColorAt(0, withAlpha(paletteColour("butter"), 0.9));
-        glow.setColorAt(1, withAlpha(paletteColour("butter"), 0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(glow);
-        p.drawEllipse(c - QPointF(0, 22), 40, 40);
+        glow(p, c - QPointF(0, 22), 40, 40, paletteColour("butter"), 0.9);
         p.setBrush(Qt::white);
         p.drawRoundedRect(QRectF(c.x() - 6, c.y() - 26, 12, 24), 3, 3);
         p.setBrush(paletteColour("apricot"));

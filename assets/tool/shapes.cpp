@@ -71,6 +71,16 @@ QPainterPath cloudPath()
     return merged(p);
 }
 
+void glow(QPainter& p, QPointF centre, double rx, double ry, const QColor& colour, double alpha)
+{
+    QRadialGradient g(centre, rx);
+    g.setColorAt(0, withAlpha(colour, alpha));
+    g.setColorAt(1, withAlpha(colour, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(centre, rx, ry);
+}
+
 void paintFlower(QPainter& p, const QColor& petals)
 {
     p.setPen(roundPen(petals.darker(125), 0.03));

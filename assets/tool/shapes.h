@@ -19,6 +19,9 @@ QPainterPath cloudPath();     // flat-bottomed puff, 1 wide and about 0.55 high
 
 // A scalloped ellipse: the pet's fur and every other fluffy outline. Raggedness
 // 0 gives even scallops; more makes them uneven, the same way on every run.
+// A soft round light fading out from its centre: lamps, halos, sheen.
+void glow(QPainter& p, QPointF centre, double rx, double ry, const QColor& colour, double alpha);
+
 // A five-petal flower with a butter centre, about one unit across.
 void paintFlower(QPainter& p, const QColor& petals);
 
