@@ -17,6 +17,7 @@
 #include "media/picture_store.h"
 #include "media/sound_bank.h"
 #include "ui/app_icon.h"
+#include "ui/colours.h"
 #include "ui/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
@@ -36,13 +37,6 @@ QString toQt(const std::string& text)
 
 QColor toQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 
-void setColour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette p = w->palette();
-    p.setColor(role, colour);
-    w->setPalette(p);
-}
-
 QLabel* makeClockLabel(QWidget* parent, const char* name, const char* tip)
 {
     auto* label = new QLabel(parent);
@@ -53,7 +47,7 @@ QLabel* makeClockLabel(QWidget* parent, const char* name, const char* tip)
     label->setLineWidth(1);
     label->setToolTip(QString::fromUtf8(tip));
     label->setFont(designFont(ClockFamily, 9, QFont::Medium));
-    setColour(label, QPalette::WindowText, QColor(192, 192, 0));
+    setColour(label, QPalette::WindowText, DarkYellow);
     return label;
 }
 
@@ -118,7 +112,7 @@ void MainWindow::buildControls()
 
     client_ = new QWidget(this);
     client_->setAutoFillBackground(true);
-    setColour(client_, QPalette::Window, QColor(255, 255, 128));
+    setColour(client_, QPalette::Window, WindowYellow);
     setCentralWidget(client_);
 
     // Created in the design's order, which is also the stacking order.
@@ -301,21 +295,40 @@ void MainWindow::centreOnScreen()
 
 void MainWindow::correctForWindowFrame()
 {
+    // The window manager adds its frame only after the window is mapped; the
+    // first time it is known, the layout is redone so the outer square holds.
     const QSize frame = frameGeometry().size() - geometry().size();
+    if (frameMeasured_ || frame.isEmpty())
+        return;
+    frameMeasured_ = true;
     Decorations measured = estimatedDecorations();
     measured.frameWidth = frame.width();
     measured.frameHeight = frame.height();
-    if (measured != decorations_)
-        applyLayout(screenHeightPixels_, measured);
+    if (measured == decorations_)
+        return;
+    applyLayout(screenHeightPixels_, measured);
+    // Pictures already loaded are reloaded at the new size, so that playing
+    // never stretches one.
+    if (store_->isLoaded())
+        call([this] { store_->loadAll(img_->size()); });
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
+        correctForWindowFrame();
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QMainWindow::event(event);
 }
 
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    // The first activation comes once the window is on screen, so that the
-    // loading picture can be seen while the store fills.
+    // The first activation normally comes from the window system; with no
+    // window manager none ever comes, so start anyway a moment after showing.
     if (!activated_)
-        QTimer::singleShot(0, this, [this] { Form_Activate(); });
+        QTimer::singleShot(ActivationFallbackMs, this, [this] { Form_Activate(); });
 }
 
 void MainWindow::Form_Activate()

@@ -41,6 +41,9 @@ struct WindowOptions {
     std::function<void(int)> endProgram;
 };
 
+// How long start-up waits for the window system to activate the window.
+inline constexpr int ActivationFallbackMs = 250;
+
 // Exit status after a picture file could not be read.
 inline constexpr int MissingPictureExitCode = 2;
 
@@ -84,6 +87,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -112,6 +116,7 @@ private:
     Decorations decorations_;
     int screenHeightPixels_ = 0;
     bool activated_ = false;
+    bool frameMeasured_ = false;
     bool running_ = false;
     bool stopped_ = false;
 

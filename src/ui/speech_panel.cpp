@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/grid_layout.h"
 
@@ -18,13 +19,6 @@ int buttonCode(Qt::MouseButton button)
     case Qt::MiddleButton: return 4;
     default: return 0;
     }
-}
-
-void setTextColour(QWidget* w, const QColor& colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
 }
 
 }  // namespace
@@ -75,9 +69,7 @@ SpeechPanel::SpeechPanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Pic"));
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(255, 255, 128));
-    setPalette(p);
+    setColour(this, QPalette::Window, WindowYellow);
 
     // Created in stacking order: the bar over the speech, the hint over both.
     lbl_ = new ClickLabel(this);
@@ -87,7 +79,7 @@ SpeechPanel::SpeechPanel(QWidget* parent) : QWidget(parent)
     lbl_->setWordWrap(true);
     lbl_->setToolTip(QStringLiteral("疲労度です（イベント時は此処をクリックして会話を進めます）"));
     lbl_->setFont(designFont(GothicFamily, 14));
-    setTextColour(lbl_, QColor(0, 128, 0));
+    setColour(lbl_, QPalette::WindowText, QColor(0, 128, 0));
 
     bar_ = new FatigueBar(this);
     bar_->setObjectName(QStringLiteral("ShpHir"));
@@ -98,7 +90,7 @@ SpeechPanel::SpeechPanel(QWidget* parent) : QWidget(parent)
     kazari_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     kazari_->setAttribute(Qt::WA_TransparentForMouseEvents);
     kazari_->setFont(designFont(GothicFamily, 9));
-    setTextColour(kazari_, QColor(192, 192, 0));
+    setColour(kazari_, QPalette::WindowText, DarkYellow);
 
     placeChildren();
 }

@@ -75,19 +75,3 @@ TEST_F(PictureStoreTest, FillsInTheGamesOrder)
     PictureStore store(appPath());
     EXPECT_EQ(failureOf(store, QSize(10, 10)).first, pathOf("h0.bmp"));
 }
-
-TEST_F(PictureStoreTest, ReadsTheTitlePictureFromDiskEachTime)
-{
-    PictureStore store(appPath());
-    const QPixmap first = store.readFile(TitlePictureFile, QSize(12, 12));
-    EXPECT_EQ(first.size(), QSize(12, 12));
-    EXPECT_EQ(first.toImage().pixel(6, 6), fixtureColour(TitlePictureFile));
-
-    QFile::remove(pathOf("stt.bmp"));
-    try {
-        store.readFile(TitlePictureFile, QSize(12, 12));
-        FAIL() << "a missing title picture must fail";
-    } catch (const PictureFileError& e) {
-        EXPECT_EQ(e.path(), pathOf("stt.bmp"));
-    }
-}

@@ -53,7 +53,7 @@ protected:
 
 }  // namespace
 
-TEST_F(SoundBankTest, MissingFilesAreSilentAndTheOthersStillLoad)
+TEST_F(SoundBankTest, MissingFileIsSilentAndClosingReleasesAll)
 {
     writeWave(appPath() + "odori.wav");
     SoundBank bank(appPath());
@@ -61,22 +61,12 @@ TEST_F(SoundBankTest, MissingFilesAreSilentAndTheOthersStillLoad)
     EXPECT_EQ(settledStatus(bank, 1), QSoundEffect::Ready);
     for (int i = -1; i <= SoundBank::Count; ++i)
         bank.play(i);  // nothing to hear, nothing to fail
-    bank.play(1);
-    bank.play(1);
-    EXPECT_NE(bank.status(1), QSoundEffect::Error);
-}
+    bank.play(1);      // a restart of the same sound
+    EXPECT_EQ(bank.status(1), QSoundEffect::Ready);
 
-TEST_F(SoundBankTest, ClosingReleasesEverySound)
-{
-    for (int i = 0; i < SoundBank::Count; ++i)
-        writeWave(appPath() + SoundBank::fileName(i));
-    SoundBank bank(appPath());
-    EXPECT_TRUE(bank.isOpen());
-    EXPECT_EQ(settledStatus(bank, 3), QSoundEffect::Ready);
     bank.close();
     EXPECT_FALSE(bank.isOpen());
     for (int i = 0; i < SoundBank::Count; ++i)
         EXPECT_EQ(bank.status(i), QSoundEffect::Null);
-    bank.play(0);
-    bank.close();
+    bank.play(1);
 }

@@ -22,26 +22,29 @@ public:
     bool askYesNo(const QString& title, const QString& text) override
     {
         questions.push_back({title, text});
-        if (yesNoAnswers.empty())
-            return false;
-        const bool answer = yesNoAnswers.front();
-        yesNoAnswers.pop_front();
-        return answer;
+        return take(yesNoAnswers, false);
     }
     QString askText(const QString& title, const QString& prompt) override
     {
         inputs.push_back({title, prompt});
-        if (textAnswers.empty())
-            return {};
-        QString answer = textAnswers.front();
-        textAnswers.pop_front();
-        return answer;
+        return take(textAnswers, QString());
     }
     void fatal(const QString& title, const QString& text) override { fatals.push_back({title, text}); }
 
     std::vector<Box> messages, questions, inputs, fatals;
     std::deque<bool> yesNoAnswers;
     std::deque<QString> textAnswers;
+
+private:
+    template <typename T>
+    static T take(std::deque<T>& answers, T otherwise)
+    {
+        if (answers.empty())
+            return otherwise;
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 }  // namespace mokopi::testing

@@ -63,6 +63,13 @@ protected:
             clickSpeech();
     }
 
+    // Lets the event loop run until the condition holds or 10 s have passed.
+    template <typename Condition>
+    static bool waitUntil(Condition condition)
+    {
+        return QTest::qWaitFor(condition, 10000);
+    }
+
     void clickSpeech(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(speech(), button); }
 
     QString path(const char* name) const { return QDir(dir.path()).filePath(QString::fromLatin1(name)); }
