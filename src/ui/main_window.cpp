@@ -23,6 +23,7 @@
 #include "ui/fonts.h"
 #include "ui/help_text.h"
 #include "ui/pet_picture.h"
+#include "ui/save_commands.h"
 #include "ui/speech_panel.h"
 
 namespace mokopi::ui {
@@ -200,9 +201,12 @@ void MainWindow::buildMenus()
 
     QMenu* mnu1 = bar->addMenu(QStringLiteral("メニュウ"));
     mnu1->setObjectName(QStringLiteral("mnu1"));
-    // Save and load are wired by the save file's owner.
-    mnu1->addAction(QStringLiteral("セーブ"))->setObjectName(QStringLiteral("mnuSAVE0"));
-    mnu1->addAction(QStringLiteral("ロード"))->setObjectName(QStringLiteral("mnuSAVE1"));
+    QAction* save = mnu1->addAction(QStringLiteral("セーブ"));
+    save->setObjectName(QStringLiteral("mnuSAVE0"));
+    connect(save, &QAction::triggered, this, [this] { call([this] { saveGame(*game_, dialogs_, appPath_); }); });
+    QAction* load = mnu1->addAction(QStringLiteral("ロード"));
+    load->setObjectName(QStringLiteral("mnuSAVE1"));
+    connect(load, &QAction::triggered, this, [this] { call([this] { loadGame(*game_, dialogs_, appPath_); }); });
     mnu1->addSeparator()->setObjectName(QStringLiteral("bar2"));
     QAction* mnuEnd = mnu1->addAction(QStringLiteral("終了"));
     mnuEnd->setObjectName(QStringLiteral("mnuEnd"));

@@ -1,0 +1,48 @@
+#include "ui/save_commands.h"
+
+#include <variant>
+
+#include "core/game.h"
+#include "persist/save_codec.h"
+#include "persist/save_file.h"
+#include "ui/dialogs.h"
+#include "ui/help_text.h"
+
+namespace mokopi::ui {
+
+namespace {
+
+QString refusal(const char* what, const std::string& reason)
+{
+    return QString::fromUtf8(what) + QStringLiteral("\n（") + QString::fromStdString(reason) + QStringLiteral("）");
+}
+
+}  // namespace
+
+void saveGame(const Game& game, Dialogs& dialogs, const QString& appPath)
+{
+    const auto written = writeSaveFile(appPath + QLatin1String(SaveFileName), encodeSaveRecord(game.saveRecord()));
+    if (const auto* error = std::get_if<FileError>(&written)) {
+        dialogs.message(applicationTitle(), refusal("セーブできませんでした。", error->reason));
+        return;
+    }
+    dialogs.message(applicationTitle(), QStringLiteral("セーブしました"));
+}
+
+void loadGame(Game& game, Dialogs& dialogs, const QString& appPath)
+{
+    constexpr const char* NotLoaded = "セーブファイルを読み込めませんでした。";
+    const auto bytes = readSaveFile(appPath + QLatin1String(SaveFileName));
+    if (const auto* error = std::get_if<FileError>(&bytes)) {
+        dialogs.message(applicationTitle(), refusal(NotLoaded, error->reason));
+        return;
+    }
+    const auto record = decodeSaveRecord(std::get<std::string>(bytes));
+    if (const auto* error = std::get_if<DecodeError>(&record)) {
+        dialogs.message(applicationTitle(), refusal(NotLoaded, error->reason));
+        return;
+    }
+    game.load(std::get<SaveRecord>(record));
+}
+
+}  // namespace mokopi::ui
