@@ -63,19 +63,27 @@ int playPeriod(Game& game)
     return hours;
 }
 
+// A game after start-up, on its first title, seen by no one.
+struct Player {
+    explicit Player(Random& random) : game(outside, random)
+    {
+        game.Form_Load();
+        game.Opening();
+    }
+    testing::NullOutside outside;
+    Game game;
+};
+
 // Draws per clock hour over many periods of the played game.
 double drawsPerHour()
 {
     static const double measured = [] {
         ClockSeededRandom generator(Seed);
         CountingRandom counting(generator);
-        testing::NullOutside outside;
-        Game game(outside, counting);
-        game.Form_Load();
-        game.Opening();
+        Player player(counting);
         std::uint64_t hours = 0;
         for (int period = 0; period < 200; ++period)
-            hours += playPeriod(game);
+            hours += playPeriod(player.game);
         return static_cast<double>(counting.drawn) / static_cast<double>(hours);
     }();
     return measured;
@@ -84,13 +92,10 @@ double drawsPerHour()
 void BM_RaisingPeriod(benchmark::State& state)
 {
     ClockSeededRandom generator(Seed);
-    testing::NullOutside outside;
-    Game game(outside, generator);
-    game.Form_Load();
-    game.Opening();
+    Player player(generator);
     std::int64_t hours = 0;
     for (auto _ : state)
-        hours += playPeriod(game);
+        hours += playPeriod(player.game);
     state.counters["hours"] = benchmark::Counter(static_cast<double>(hours), benchmark::Counter::kIsRate);
     state.counters["hours/period"] = static_cast<double>(hours) / static_cast<double>(state.iterations());
     state.counters["draws/hour"] = drawsPerHour();
