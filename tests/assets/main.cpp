@@ -4,8 +4,7 @@
 
 int main(int argc, char** argv)
 {
-    // The recipe tests draw text, which needs the font database; no test
-    // needs a screen, not even when the build lists the tests.
+    // Recipe tests draw text, which needs the font database but no screen, even when the build lists the tests.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
