@@ -7,13 +7,30 @@
 #include <cstdint>
 
 #include "core/game.h"
-#include "support/null_outside.h"
 
 namespace {
 
 using namespace mokopi;
 
 constexpr std::uint64_t Seed = 20240601;
+
+// Discards everything and cancels every box.
+class NullOutside final : public Outside {
+public:
+    void showPicture(Picture) override {}
+    void showTitlePicture() override {}
+    void setSpeech(const std::string&) override {}
+    void setSpeechMarks(Rgb, const std::string&) override {}
+    void showStatus(const StatusView&) override {}
+    void setClock(bool, int) override {}
+    void selectCommand(int) override {}
+    void showSwitches(bool, bool, bool) override {}
+    void showClearedEndings(const std::array<bool, 9>&) override {}
+    void playSound(int) override {}
+    std::string askText(const std::string&, const std::string&) override { return {}; }
+    void tell(const std::string&) override {}
+    bool askYesNo(const std::string&) override { return false; }
+};
 
 class CountingRandom final : public Random {
 public:
@@ -70,7 +87,7 @@ struct Player {
         game.Form_Load();
         game.Opening();
     }
-    testing::NullOutside outside;
+    NullOutside outside;
     Game game;
 };
 

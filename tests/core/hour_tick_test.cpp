@@ -1,20 +1,15 @@
 #include <optional>
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "support/game_fixture.h"
 
 namespace mokopi::testing {
 namespace {
 
-using Values = std::array<std::int16_t, 4>;
-
-double R(int n, int k) { return ScriptedRandom::forR(n, k); }
-
-// The two draws of a rest hour that cost no skill: song is picked, loses 0.
-const std::vector<double> RestKeepsSkills = {R(2, 0), R(2, 0)};
-// The three draws of a song or dance hour: skill +1, fatigue +1, affection -0.
-const std::vector<double> TrainingSmallest = {R(2, 0), R(3, 0), R(2, 0)};
+// The draws of a rest hour that costs no skill (song picked, loses 0) and of a training hour at its
+// smallest (skill +1, fatigue +1, affection -0), each without the event roll R(300) that ends every hour.
+const std::vector<double> RestHour = {R(2, 0), R(2, 0)};
+const std::vector<double> TrainingHour = {R(2, 0), R(3, 0), R(2, 0)};
 
 std::vector<double> operator+(std::vector<double> a, const std::vector<double>& b)
 {
@@ -24,283 +19,211 @@ std::vector<double> operator+(std::vector<double> a, const std::vector<double>& 
 
 class HourTickTest : public GameTest {
 protected:
-    HourTickTest()
-    {
-        startRaising();
-        out.sounds.clear();
-    }
-
-    // One clock tick with exactly these draws; fails when any is left over.
-    void tick(const std::vector<double>& draws)
-    {
-        for (double r : draws)
-            rnd.push(r);
-        const auto before = rnd.drawn();
-        game.Tim_Timer();
-        EXPECT_EQ(rnd.drawn() - before, draws.size()) << "draws in the hour";
-    }
+    HourTickTest() { startRaising(); }
 };
 
-TEST_F(HourTickTest, TheFirstTickShowsHourOneOfDayZero)
-{
-    ASSERT_TRUE(out.clockRunning);
-    tick(RestKeepsSkills + std::vector{R(300, 0)});
-    EXPECT_EQ(out.status.hour, 1);
-    EXPECT_EQ(out.status.day, 0);
-}
-
-TEST_F(HourTickTest, HourTwentyFourRaisesTheDayAndIsFollowedByHourOne)
-{
-    st().Hour = 23;
-    st().Day = 5;
-    tick(RestKeepsSkills + std::vector{R(300, 0)});
-    EXPECT_EQ(out.status.hour, 24);
-    EXPECT_EQ(out.status.day, 6);
-
-    tick(RestKeepsSkills + std::vector{R(300, 0)});
-    EXPECT_EQ(out.status.hour, 1);
-    EXPECT_EQ(out.status.day, 6);
-}
-
-TEST_F(HourTickTest, TheDayCountStopsAt255AndOnlyDay24EndsThePeriod)
-{
-    struct Case {
-        std::uint8_t dayBefore;
-        std::uint8_t dayAfter;
-        bool ends;
-    };
-    for (const Case c : {Case{22, 23, false}, Case{23, 24, true}, Case{24, 25, false}, Case{254, 255, false},
-                         Case{255, 255, false}}) {
-        SCOPED_TRACE(int(c.dayBefore));
-        startRaising();
-        st().Hour = 23;
-        st().Day = c.dayBefore;
-        tick(c.ends ? std::vector<double>{} : RestKeepsSkills + std::vector{R(300, 0)});
-        EXPECT_EQ(st().Day, c.dayAfter);
-        EXPECT_EQ(st().Hour, 24);
-        EXPECT_EQ(st().Scene.endingNumber().has_value(), c.ends);
-    }
-}
-
-TEST_F(HourTickTest, The576thHourOfANewGameStartsTheEndingWithoutTouchingTheValues)
-{
-    for (int hour = 1; hour < 576; ++hour)
-        tick(RestKeepsSkills + std::vector{R(300, 0)});
-    ASSERT_TRUE(st().Scene.isNone());
-    EXPECT_EQ(st().Day, 23);
-
-    // Song leads, so any change of a value on this hour would show in the ending too.
-    st().Status = {210, 5, 7, 9};
-    st().Command = SongCommand;
-    const int redraws = out.statusRedraws;
-    tick({});
-
-    EXPECT_EQ(st().Status, (Values{210, 5, 7, 9}));
-    EXPECT_EQ(st().Day, 24);
-    EXPECT_EQ(st().Hour, 24);
-    EXPECT_EQ(st().Scene, SceneValue::ending(3));
-    EXPECT_EQ(out.statusRedraws, redraws);
-    EXPECT_FALSE(out.clockRunning);
-}
-
-// The command effect, draw by draw. Each draw gives a different result, so a
-// draw taken in another order or left out changes the values.
-TEST_F(HourTickTest, EachCommandDrawsInItsOrderAndChangesTheValues)
+// Each draw gives a different result, so a draw taken in another order or left out changes the values.
+TEST_F(HourTickTest, EachHourMovesTheClockAndDrawsTheCommandsChangesInOrder)
 {
     struct Case {
         const char* name;
         std::uint8_t command;
         Values before;
-        std::vector<double> draws;  // without the event roll
+        std::vector<double> draws;  // without the event roll, which misses at 289
         Values after;
+        std::int16_t hour = 0;  // before the tick
+        std::uint8_t day = 0, dayAfter = 0;
+        bool ends = false;
     };
     const Case cases[] = {
-        {"song", SongCommand, {50, 60, 10, 70}, {R(2, 1), R(3, 2), R(2, 1)}, {52, 60, 13, 69}},
-        {"song, smallest", SongCommand, {50, 60, 10, 70}, {R(2, 0), R(3, 0), R(2, 0)}, {51, 60, 11, 70}},
+        {"song, smallest, to 254", SongCommand, {253, 60, 10, 70}, TrainingHour, {254, 60, 11, 70}},
         {"dance", DanceCommand, {50, 60, 10, 70}, {R(2, 1), R(3, 1), R(2, 1)}, {50, 62, 12, 69}},
-        {"affection clamps at 0", DanceCommand, {50, 60, 10, 0}, {R(2, 0), R(3, 0), R(2, 1)}, {50, 61, 11, 0}},
         {"rest, song loses 1", RestCommand, {50, 60, 10, 70}, {0.25, 0.75}, {49, 60, 7, 70}},
         {"rest, dance loses 1", RestCommand, {50, 60, 10, 70}, {0.75, 0.75}, {50, 59, 7, 70}},
-        {"rest, nothing lost", RestCommand, {50, 60, 10, 70}, {0.75, 0.25}, {50, 60, 7, 70}},
         {"rest with fatigue 2 leaves 0", RestCommand, {50, 60, 2, 70}, {0.75, 0.25}, {50, 60, 0, 70}},
-        {"rest, skill at 0 stays 0", RestCommand, {0, 60, 10, 70}, {0.25, 0.75}, {0, 60, 7, 70}},
-        // Fatigue 200 or more first draws the affection bonus: 1 - R(2).
-        {"fatigue 200 bonus +1, then song", SongCommand, {50, 60, 200, 70},
-         {R(2, 0), R(2, 1), R(3, 0), R(2, 0)}, {52, 60, 201, 71}},
-        {"fatigue 200 bonus +0, then song", SongCommand, {50, 60, 200, 70},
-         {R(2, 1), R(2, 0), R(3, 2), R(2, 1)}, {51, 60, 203, 69}},
-        {"fatigue 230 bonus +1, then rest", RestCommand, {50, 60, 230, 70}, {R(2, 0), 0.75, 0.75},
-         {50, 59, 227, 71}},
-        {"fatigue 199 has no bonus", SongCommand, {50, 60, 199, 70}, {R(2, 1), R(3, 0), R(2, 0)},
-         {52, 60, 200, 70}},
+        // Fatigue 200 or more first draws the affection bonus 1 - R(2).
+        {"fatigue 200, bonus +1", SongCommand, {50, 60, 200, 70}, {R(2, 0), R(2, 1), R(3, 0), R(2, 0)}, {52, 60, 201, 71}},
+        {"fatigue 200, bonus +0", SongCommand, {50, 60, 200, 70}, {R(2, 1), R(2, 0), R(3, 2), R(2, 1)}, {51, 60, 203, 69}},
+        {"fatigue 199, no bonus", SongCommand, {50, 60, 199, 70}, {R(2, 1), R(3, 0), R(2, 0)}, {52, 60, 200, 70}},
+        // With no scene a full value starts the ending instead; the rest of the hour still runs and, inside it,
+        // stores what it adds.
+        {"song fills up mid-hour", SongCommand, {253, 0, 253, 0}, {R(2, 1), R(2, 1), R(3, 2), R(2, 0)}, {253, 0, 256, 0},
+         0, 0, 0, true},
+        {"260 - 1 starts the ending", RestCommand, {260, 0, 10, 0}, {0.25, 0.75}, {260, 0, 7, 0}, 0, 0, 0, true},
+        {"hour 24 raises the day", RestCommand, {0, 0, 9, 0}, RestHour, {0, 0, 6, 0}, 23, 5, 6},
+        {"then hour 1", RestCommand, {0, 0, 9, 0}, RestHour, {0, 0, 6, 0}, 24, 6, 6},
+        {"a later day 24 does not", RestCommand, {0, 0, 9, 0}, RestHour, {0, 0, 6, 0}, 23, 24, 25},
+        {"the day stops at 255", RestCommand, {0, 0, 9, 0}, RestHour, {0, 0, 6, 0}, 23, 255, 255},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        startRaising();
         st().Status = c.before;
         st().Command = c.command;
+        st().Hour = c.hour;
+        st().Day = c.day;
         tick(c.draws + std::vector{R(300, 289)});
         EXPECT_EQ(st().Status, c.after);
-        EXPECT_EQ(out.status.status, c.after);
-        EXPECT_TRUE(st().Scene.isNone());
+        EXPECT_EQ(st().Scene.endingNumber().has_value(), c.ends);
+        EXPECT_EQ(st().Hour, c.hour % 24 + 1);
+        EXPECT_EQ(st().Day, c.dayAfter);
+        if (!c.ends) {
+            EXPECT_EQ(out.status.status, c.after);
+            EXPECT_EQ(out.status.day, c.dayAfter);
+        }
     }
 }
 
-// The event choice, rule by rule. Every rule that names a roll draws it before
-// its other conditions are looked at, so the number of R(100) draws shows
-// which rules were tried.
-TEST_F(HourTickTest, TheEventRulesAreTriedInOrderWithEachRollDrawnFirst)
+// Every rule that names a roll draws it before its other conditions are looked at, so the number of
+// R(100) draws shows which rules were tried.
+TEST_F(HourTickTest, TheEventRollComesEveryHourAndTheRulesAreTriedInOrderEachRollFirst)
 {
     constexpr int Miss = 89, Hit = 90;
-    struct Case {
-        const char* name;
-        std::uint8_t command;
-        Values before;  // the hour's own changes are kept to +1 or -3 fatigue
-        std::vector<int> rolls;
-        std::optional<const char*> event;
-        bool redrawAtEnd;
-    };
+    // What happens before the hour, its own roll, then the R(100) rolls and the event they start.
+    using Case = std::tuple<const char*, std::uint8_t, Values, int, std::vector<int>, std::optional<const char*>>;
     const Case cases[] = {
-        {"a: equal song and dance beat every other rule", SongCommand, {119, 120, 160, 150}, {}, "イコール", false},
-        {"a: equal but below 100", SongCommand, {98, 99, 0, 0}, {Miss, Miss, Miss, Miss, Miss, Miss, Miss, Miss, Miss},
-         std::nullopt, true},
-        {"b: tired and training", SongCommand, {0, 0, 149, 0}, {Hit}, "かなしむ", false},
-        {"b: tired but resting, then c", RestCommand, {0, 0, 160, 0}, {Hit}, std::nullopt, true},
-        {"b misses, c: fatigue above 100", SongCommand, {0, 0, 100, 0}, {Miss}, std::nullopt, true},
-        {"c lets fatigue 100 through", RestCommand, {0, 0, 103, 0}, {Miss, Miss, Miss, Miss, Miss, Miss, Hit},
-         "おはな", true},
-        {"d: loved but unsure", RestCommand, {49, 200, 0, 100}, {Miss, Hit}, "じしんそうしつ", true},
-        {"d: loved and able", RestCommand, {50, 50, 0, 100}, {Miss, Hit}, "ぜいたく", true},
-        {"d hits without affection, e", RestCommand, {100, 0, 0, 99}, {Hit, Hit, Hit}, "うたをおくる", true},
-        {"e", RestCommand, {150, 140, 0, 0}, {Miss, Miss, Hit}, "うたをおくる", true},
-        {"f", RestCommand, {150, 0, 0, 0}, {Miss, Miss, Miss, Hit}, "うたをうたう", true},
-        {"f hits below 150, g", RestCommand, {149, 100, 0, 0}, {Miss, Miss, Miss, Hit, Hit}, "おどりをおくる", true},
-        {"h", RestCommand, {0, 150, 0, 0}, {Miss, Miss, Miss, Miss, Miss, Hit}, "おどりをおどる", true},
-        {"every roll hits, no value high: i", RestCommand, {0, 0, 0, 0}, {Hit, Hit, Hit, Hit, Hit, Hit, Hit},
-         "おはな", true},
-        {"j", RestCommand, {0, 0, 0, 0}, {Miss, Miss, Miss, Miss, Miss, Miss, Miss, Hit}, "ちょうちょ", true},
-        {"k", RestCommand, {0, 0, 0, 0}, {Miss, Miss, Miss, Miss, Miss, Miss, Miss, Miss, Hit}, "いもむし", true},
-        {"l: every roll misses", RestCommand, {0, 0, 0, 0}, {Miss, Miss, Miss, Miss, Miss, Miss, Miss, Miss, Miss},
-         std::nullopt, true},
+        {"roll 289 misses", RestCommand, {0, 0, 0, 0}, 289, {}, {}},
+        {"a: equal song and dance beat every other rule", SongCommand, {119, 120, 160, 150}, 290, {}, "イコール"},
+        {"a: equal but below 100", SongCommand, {98, 99, 0, 0}, 290, std::vector(9, Miss), {}},
+        {"b: tired and training", SongCommand, {0, 0, 149, 0}, 290, {Hit}, "かなしむ"},
+        {"b: tired but resting, then c", RestCommand, {0, 0, 160, 0}, 290, {Hit}, {}},
+        {"b misses, c: fatigue above 100", SongCommand, {0, 0, 100, 0}, 290, {Miss}, {}},
+        {"c lets fatigue 100 through", RestCommand, {0, 0, 103, 0}, 299, {Miss, Miss, Miss, Miss, Miss, Miss, Hit}, "おはな"},
+        {"d: loved but unsure", RestCommand, {49, 200, 0, 100}, 290, {Miss, Hit}, "じしんそうしつ"},
+        {"d: loved and able", RestCommand, {50, 50, 0, 100}, 290, {Miss, Hit}, "ぜいたく"},
+        {"d hits without affection, e", RestCommand, {100, 0, 0, 99}, 290, {Hit, Hit, Hit}, "うたをおくる"},
+        {"f", RestCommand, {150, 0, 0, 0}, 290, {Miss, Miss, Miss, Hit}, "うたをうたう"},
+        {"f hits below 150, g", RestCommand, {149, 100, 0, 0}, 290, {Miss, Miss, Miss, Hit, Hit}, "おどりをおくる"},
+        {"h", RestCommand, {0, 150, 0, 0}, 290, {Miss, Miss, Miss, Miss, Miss, Hit}, "おどりをおどる"},
+        {"every roll hits, no value high: i", RestCommand, {0, 0, 0, 0}, 290, {Hit, Hit, Hit, Hit, Hit, Hit, Hit}, "おはな"},
+        {"j", RestCommand, {0, 0, 0, 0}, 290, {Miss, Miss, Miss, Miss, Miss, Miss, Miss, Hit}, "ちょうちょ"},
+        {"k", RestCommand, {0, 0, 0, 0}, 290, {Miss, Miss, Miss, Miss, Miss, Miss, Miss, Miss, Hit}, "いもむし"},
+        {"l: every roll misses", RestCommand, {0, 0, 0, 0}, 290, std::vector(9, Miss), {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, command, before, hourRoll, rolls, event] : cases) {
+        SCOPED_TRACE(name);
         startRaising();
-        st().Status = c.before;
-        st().Command = c.command;
-        std::vector<double> draws = c.command == RestCommand ? RestKeepsSkills : TrainingSmallest;
-        draws.push_back(R(300, 290));
-        for (int roll : c.rolls)
+        st().Status = before;
+        st().Command = command;
+        std::vector<double> draws = (command == RestCommand ? RestHour : TrainingHour) + std::vector{R(300, hourRoll)};
+        for (int roll : rolls)
             draws.push_back(R(100, roll));
-        const int redraws = out.statusRedraws;
-
         tick(draws);
+        EXPECT_EQ(st().Scene, event ? SceneValue(*event) : SceneValue());
+        EXPECT_EQ(out.clockRunning, !event);
+    }
+    game.mnuIVENT_Click();
+    tick(RestHour + std::vector{R(300, 299)});  // events off: the roll is still drawn
+    EXPECT_TRUE(st().Scene.isNone());
+}
 
-        if (c.event) {
-            EXPECT_EQ(st().Scene, SceneValue(*c.event));
-            EXPECT_EQ(st().Page, 1);
-            EXPECT_FALSE(out.clockRunning);
-        } else {
-            EXPECT_TRUE(st().Scene.isNone());
-            EXPECT_TRUE(out.clockRunning);
-        }
-        const int valueChanges = c.command == RestCommand ? 2 : 3;
-        EXPECT_EQ(out.statusRedraws - redraws, valueChanges + (c.redrawAtEnd ? 1 : 0));
+// Only a hand-edited save comes near the limits; inside a scene, where full values are stored, sums stop there.
+TEST_F(HourTickTest, AChangeInsideASceneSaturatesAtTheLimitsOfSixteenBits)
+{
+    game.IventStt("おはな");
+    for (const auto [before, delta, after] : {std::array{32767, 10, 32767}, std::array{-32768, -10, 0}}) {
+        st().Status[Song] = static_cast<std::int16_t>(before);
+        game.StatusAdd(Song, delta);
+        EXPECT_EQ(st().Status[Song], after);
     }
 }
 
-TEST_F(HourTickTest, TheEventRollMissesBelow290AndIsDrawnWithEventsOff)
+TEST_F(HourTickTest, PettingRaisesAffectionThenElevenHoursPassWithNoCheckBetweenAndNeverDuringAScene)
 {
-    st().Status = {0, 0, 0, 0};
-    tick(RestKeepsSkills + std::vector{R(300, 289)});
-    EXPECT_TRUE(st().Scene.isNone());
-
-    game.mnuIVENT_Click();
-    EXPECT_FALSE(out.eventsOn);
-    for (int hour = 0; hour < 3; ++hour)
-        tick(RestKeepsSkills + std::vector{R(300, 299)});
-    EXPECT_TRUE(st().Scene.isNone());
-    EXPECT_EQ(st().Hour, 4);
-
-    game.mnuIVENT_Click();
-    tick(RestKeepsSkills + std::vector{R(300, 299), R(100, 95), R(100, 95), R(100, 95), R(100, 95), R(100, 95),
-                                       R(100, 95), R(100, 95)});
-    EXPECT_EQ(st().Scene, SceneValue("おはな"));
-}
-
-// A value that fills up in the middle of an hour starts the ending; the rest
-// of the hour still runs and, with a scene up, stores whatever it adds.
-TEST_F(HourTickTest, AValueFillingUpMidHourStartsTheEndingAndTheHourGoesOn)
-{
-    st().Status = {253, 0, 253, 0};
-    st().Command = SongCommand;
-    // Bonus +0, song +2 fills up, fatigue +3, affection -0, no event.
-    tick({R(2, 1), R(2, 1), R(3, 2), R(2, 0), R(300, 0)});
-
-    EXPECT_EQ(st().Scene, SceneValue::ending(7));
-    EXPECT_TRUE(st().EndingCleared[7]);
-    EXPECT_EQ(st().Status, (Values{253, 0, 256, 0}));
-}
-
-TEST_F(HourTickTest, StatusAddClampsAtZeroAndEndsThePeriodAt255WhileNoSceneRuns)
-{
-    struct Case {
-        const char* name;
-        std::int16_t before;
-        int delta;
-        bool inScene;
-        std::int16_t after;
-        bool ends;
-    };
-    const Case cases[] = {
-        {"253 + 2 with no scene", 253, 2, false, 253, true},
-        {"253 + 1 with no scene", 253, 1, false, 254, false},
-        {"253 + 2 during a scene", 253, 2, true, 255, false},
-        {"260 - 1 with no scene", 260, -1, false, 260, true},
-        {"260 - 6 with no scene", 260, -6, false, 254, false},
-        {"2 - 5 clamps", 2, -5, false, 0, false},
-        {"top of the range during a scene saturates", 32767, 10, true, 32767, false},
-        {"top of the range with no scene ends, kept", 32760, 100, false, 32760, true},
-        {"bottom of the range clamps to 0", -32768, -10, true, 0, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    // 245 + 10 fills up: the ending starts at once, and the hours still run.
+    for (const auto [before, bonus, after] : {std::array{30, 0, 40}, std::array{30, 9, 49}, std::array{245, 0, 245}}) {
+        SCOPED_TRACE(before + bonus);
         startRaising();
-        st().Status = {c.before, 30, 40, 50};
-        if (c.inScene)
-            game.IventStt("おはな");
-        game.StatusAdd(Song, c.delta);
-        EXPECT_EQ(st().Status[Song], c.after);
-        EXPECT_EQ(st().Status[Dance], 30);
-        EXPECT_EQ(st().Scene.endingNumber().has_value(), c.ends);
-        if (!c.ends) {
-            EXPECT_EQ(out.status.status[Song], c.after);
-        }
+        st().Status = {0, 0, 0, static_cast<std::int16_t>(before)};
+        rnd.push({R(10, bonus)});
+        for (int hour = 0; hour < 11; ++hour)
+            rnd.push(RestHour + std::vector{R(300, 0)});
+        game.IMG_MouseDown();
+        EXPECT_EQ(rnd.left(), 0u);
+        EXPECT_EQ(st().Status, (Values{0, 0, 0, static_cast<std::int16_t>(after)}));
+        EXPECT_EQ(st().Hour, 11);
+        EXPECT_EQ(out.picture, Picture::lov);
+        EXPECT_EQ(out.sounds.back(), 3);
+        EXPECT_EQ(st().Scene, before < 245 ? SceneValue() : SceneValue::ending(1));
+    }
+
+    for (const SceneValue& scene : {SceneValue("stop"), SceneValue("open"), SceneValue("ちょうちょ"), SceneValue::ending(2)}) {
+        game.IventStt(scene);
+        const auto pictures = out.pictureLog.size();
+        game.IMG_MouseDown();  // any draw would fail: none is listed
+        EXPECT_EQ(out.pictureLog.size(), pictures);
     }
 }
 
-TEST_F(HourTickTest, SuperFastModeChangesTheIntervalButNeverStartsTheClock)
+// An event that starts in one of the eleven hours does not stop them: the later hours see a running
+// scene, so a full value is stored, and a later event replaces the first.
+TEST_F(HourTickTest, AnEventInALaterPettingHourLetsTheRemainingHoursRunInsideIt)
 {
-    game.Opt_Click(SongCommand);
-    EXPECT_EQ(out.sounds, std::vector<int>{SongCommand});
-    ASSERT_TRUE(out.clockRunning);
-    ASSERT_EQ(out.clockIntervalMs, 500);
-
-    game.IventStt("ちょうちょ");
-    game.mnuMODE_Click();
-    EXPECT_TRUE(out.superFast);
+    constexpr double Miss = 0.0, Hit = 0.95;
+    st().Status = {252, 0, 0, 0};
+    st().Command = SongCommand;
+    out.sounds.clear();
+    rnd.push({R(10, 5)});
+    for (int hour = 1; hour <= 11; ++hour) {  // song +1 each hour, +2 in the third
+        rnd.push({R(2, hour == 3 ? 1 : 0), R(3, 0), R(2, 0), R(300, hour == 2 || hour == 7 ? 299 : 0)});
+        if (hour == 2)
+            rnd.push({Miss, Miss, Hit});  // at song 254: rules b and d miss, e hits
+        if (hour == 7)
+            rnd.push({Miss, Miss, Miss, Hit});  // at song 260: rules b, d and e miss, f hits
+    }
+    game.IMG_MouseDown();
+    EXPECT_EQ(rnd.left(), 0u);
+    EXPECT_EQ(st().Status, (Values{264, 0, 11, 15}));
+    EXPECT_EQ(st().Scene, SceneValue("うたをうたう"));
+    EXPECT_EQ(st().EndingCleared, (std::array<bool, 9>{}));
     EXPECT_FALSE(out.clockRunning);
-    EXPECT_EQ(out.clockIntervalMs, 100);
+    EXPECT_EQ(out.sounds, std::vector<int>{3});  // the first event never ended
+}
 
-    click();
-    rnd.push(R(10, 0));
-    click();  // the answer ends the event
-    EXPECT_TRUE(st().Scene.isNone());
-    EXPECT_TRUE(out.clockRunning);
-    EXPECT_EQ(out.clockIntervalMs, 100);
+// Every draw is 0.5, so every chance is known: R(2) = 1, R(3) = 1, R(10) = 5 and the event roll R(300) = 150
+// never reaches 290. A training hour gives skill +2, fatigue +2, affection -1; a rest hour fatigue -3 and
+// dance -1; petting affection +15; the fatigue bonus +0.
+TEST_F(HourTickTest, AWholeGameGoesFromTheTitleThroughNamingAndTwentyFourDaysToTheNextTitle)
+{
+    rnd.repeat(0.5);
+    const auto hours = [&](int n) {  // the window ticks only while the clock runs
+        for (int i = 0; i < n; ++i) {
+            ASSERT_TRUE(out.clockRunning) << "hour " << st().Hour;
+            game.Tim_Timer();
+        }
+    };
+    startRaising();
+    game.Opt_Click(SongCommand);
+    hours(100);  // hours 1-100: song to 200, fatigue to 200
+    EXPECT_EQ(st().Status, (Values{200, 0, 200, 0}));
 
-    game.mnuMODE_Click();
-    EXPECT_TRUE(out.clockRunning);
-    EXPECT_EQ(out.clockIntervalMs, 500);
+    game.Opt_Click(RestCommand);
+    for (int i = 0; i < 12; ++i)  // hours 101-232: twelve pettings rest the pet fully
+        game.IMG_MouseDown();
+    EXPECT_EQ(st().Status, (Values{200, 0, 0, 180}));
+
+    hours(258);  // to hour 490, nothing left to lose
+    game.Opt_Click(DanceCommand);
+    hours(75);  // to hour 565
+    game.Opt_Click(RestCommand);
+    hours(10);  // to hour 575
+    EXPECT_EQ(out.status.status, (Values{200, 140, 120, 105}));
+    EXPECT_EQ(out.status.hour, 23);
+    EXPECT_EQ(out.status.day, 23);
+
+    hours(1);  // the 576th hour ends the period: song leads, fatigue and affection low
+    EXPECT_EQ(st().Day, 24);
+    EXPECT_EQ(st().Status, (Values{200, 140, 120, 105}));
+    EXPECT_EQ(st().Scene, SceneValue::ending(3));
+    EXPECT_FALSE(out.clockRunning);
+    // 100 song hours of 4 draws, 12 pettings, 132 + 258 + 10 rest hours of 3, one fatigue bonus, 75 dance hours of 4.
+    EXPECT_EQ(rnd.drawn(), 100u * 4 + 12 + 400 * 3 + 1 + 75 * 4);
+
+    for (int i = 0; i < 4; ++i)
+        click();
+    EXPECT_EQ(out.status.status, Values{});
+    EXPECT_EQ(out.status.day, 0);
+    EXPECT_EQ(out.clearedEndings, (std::array<bool, 9>{false, false, false, true}));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "core/status_display.h"
 #include "support/game_fixture.h"
 
 namespace mokopi::testing {
@@ -5,86 +6,57 @@ namespace {
 
 using StartUpTest = GameTest;
 
-TEST_F(StartUpTest, StartsRestingWithAStoppedHalfSecondClockAndNoEndings)
+TEST_F(StartUpTest, StartsRestingWithAStoppedHalfSecondClockAndSuperFastChangesOnlyTheInterval)
 {
-    EXPECT_EQ(st().Status, (std::array<std::int16_t, 4>{}));
-    EXPECT_EQ(st().Day, 0);
-    EXPECT_EQ(st().Hour, 0);
+    EXPECT_EQ(st().Status, Values{});
+    EXPECT_EQ(st().Day + st().Hour, 0);
     EXPECT_EQ(st().Command, RestCommand);
     EXPECT_EQ(out.selectedCommand, RestCommand);
+    EXPECT_EQ(out.clearedEndings, (std::array<bool, 9>{}));
+    EXPECT_TRUE(out.soundOn && out.eventsOn && !out.superFast);
     EXPECT_FALSE(out.clockRunning);
     EXPECT_EQ(out.clockIntervalMs, 500);
-    EXPECT_TRUE(out.soundOn);
-    EXPECT_FALSE(out.superFast);
-    EXPECT_TRUE(out.eventsOn);
-    EXPECT_EQ(out.clearedEndings, (std::array<bool, 9>{}));
-    EXPECT_TRUE(st().Scene.isNone());
-}
 
-TEST_F(StartUpTest, ANewGameWaitsOnTheTitleWithEverythingAtZero)
-{
     game.Opening();
     EXPECT_TRUE(out.titleShown);
-    EXPECT_EQ(out.speech, "");
     EXPECT_EQ(st().Scene, SceneValue("stop"));
-    EXPECT_TRUE(st().SceneRunning);
-    EXPECT_FALSE(out.clockRunning);
-    EXPECT_EQ(out.status.hour, 0);
-    EXPECT_EQ(out.status.day, 0);
-    EXPECT_EQ(out.clickHint, "くりっく！！　");
-}
+    EXPECT_EQ(statusCaption(out.status), "歌詩\u3000\u30000\r\n舞踊\u3000\u30000\r\n疲労\u3000\u30000");
+    EXPECT_EQ(out.status.panelBackground, (Rgb{0, 0, 0}));
+    EXPECT_EQ(out.status.panelText, (Rgb{255, 255, 255}));
 
-TEST_F(StartUpTest, AfterAnEndingTheNextGameKeepsNamesEndingsAndSwitches)
-{
-    startRaising("タマ", "ポチ");
-    game.mnuMODE_Click();
-    game.mnuIVENT_Click();
-    game.Opt_Click(SongCommand);
-    st().Status = {120, 30, 40, 50};
-    st().Day = 12;
-    st().Hour = 7;
-
-    game.EndingStt();  // ending 2: nothing reached 200
-    ASSERT_EQ(st().Scene, SceneValue::ending(2));
-    for (int page = 1; page <= 6; ++page)
-        click();
-
-    EXPECT_EQ(st().Scene, SceneValue("stop"));
-    EXPECT_TRUE(out.titleShown);
-    EXPECT_FALSE(st().GameStarted);
-    EXPECT_EQ(st().Status, (std::array<std::int16_t, 4>{}));
-    EXPECT_EQ(st().Day, 0);
-    EXPECT_EQ(st().Hour, 0);
-    EXPECT_EQ(st().OwnerName, "タマ");
-    EXPECT_EQ(st().PetName, "ポチ");
-    EXPECT_EQ(st().Command, SongCommand);
-    EXPECT_TRUE(out.clearedEndings[2]);
-    EXPECT_TRUE(out.superFast);
-    EXPECT_FALSE(out.eventsOn);
-    EXPECT_EQ(out.clockIntervalMs, 100);
-    EXPECT_FALSE(out.clockRunning);
-}
-
-TEST_F(StartUpTest, SuperFastChangesOnlyTheIntervalOfTheClock)
-{
-    game.Opening();
     game.mnuMODE_Click();
     EXPECT_EQ(out.clockIntervalMs, 100);
     EXPECT_FALSE(out.clockRunning);  // the title keeps it stopped
     game.mnuMODE_Click();
     EXPECT_EQ(out.clockIntervalMs, 500);
     EXPECT_FALSE(out.superFast);
-}
+    game.mnuMODE_Click();
+    startRaising();  // the naming scene ends and starts the clock
+    EXPECT_TRUE(out.clockRunning);
+    EXPECT_EQ(out.clockIntervalMs, 100);
 
-TEST_F(StartUpTest, TheSoundSwitchMutesEverySound)
-{
     game.mnuBGM_Click();
+    out.sounds.clear();
     game.Opt_Click(DanceCommand);
     game.IventEnd();
     EXPECT_TRUE(out.sounds.empty());
-    game.mnuBGM_Click();
-    game.Opt_Click(SongCommand);
-    EXPECT_EQ(out.sounds, std::vector<int>{SongCommand});
+}
+
+TEST_F(StartUpTest, ThePanelTintsAffectionRedDanceGreenSongBlueAndFreezesOffTheScale)
+{
+    // Each panel keeps the colours of the row before while a colour value is off the scale.
+    const std::pair<Values, Rgb> rows[] = {
+        {{40, 3, 80, 12}, {12, 3, 40}}, {{256, 0, 0, 0}, {12, 3, 40}},      {{0, -1, 0, 0}, {12, 3, 40}},
+        {{0, 0, 0, 300}, {12, 3, 40}},  {{255, 0, 999, 255}, {255, 0, 255}}, {{40, 3, 80, 12}, {12, 3, 40}},
+    };
+    for (const auto& [values, background] : rows) {
+        st().Status = values;
+        game.Hyouji();
+        EXPECT_EQ(out.status.panelBackground, background);
+        EXPECT_EQ(out.status.fatigueBarWidth, values[Fatigue]);
+    }
+    EXPECT_EQ(out.status.panelText, (Rgb{243, 255, 215}));
+    EXPECT_EQ(statusCaption(out.status), "歌詩\u3000\u300040\r\n舞踊\u3000\u30003\r\n疲労\u3000\u300080");
 }
 
 }  // namespace

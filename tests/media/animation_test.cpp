@@ -1,5 +1,4 @@
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "media/animation.h"
 #include "support/game_fixture.h"
@@ -7,100 +6,40 @@
 namespace mokopi::testing {
 namespace {
 
-// Song, dance, fatigue, affection and the pair that shows while no scene runs.
-TEST(AnimationRuleTest, TheFirstRuleThatHoldsPicksTheEverydayPair)
+// The first rule that holds picks the pair; scenes other than the naming one
+// leave the picture alone.
+TEST(AnimationRuleTest, EachSceneAndValueShowsItsPairOrNothing)
 {
-    struct Case {
-        const char* why;
-        std::array<std::int16_t, 4> status;
-        Picture first, second;
+    using enum Picture;
+    const std::tuple<const char*, SceneValue, Values, std::optional<Picture>, std::optional<Picture>> cases[] = {
+        {"fresh game", "", {0, 0, 0, 0}, t0, t1},
+        {"song, dance and affection tie at 150", "", {150, 150, 0, 150}, u0, u1},
+        {"dance ties affection above song", "", {50, 120, 0, 120}, o0, o1},
+        {"affection leads", SceneValue(), {99, 100, 0, 101}, l0, l1},
+        {"fatigue 200 beats song 250", "", {250, 0, 200, 0}, h0, h1},
+        {"fatigue 199", "", {250, 0, 199, 0}, u0, u1},
+        {"everything at 99", "", {99, 99, 99, 99}, t0, t1},
+        {"the naming scene animates", "open", {0, 100, 0, 0}, o0, o1},
+        {"ending 4 whatever the values", SceneValue::ending(4), {250, 0, 250, 0}, endodori0, endodori1},
+        {"ending 8", SceneValue::ending(8), {0, 0, 0, 0}, endhodori0, endhodori1},
+        {"the title", "stop", {0, 0, 0, 0}, std::nullopt, std::nullopt},
+        {"an event", "おはな", {150, 0, 0, 0}, std::nullopt, std::nullopt},
     };
-    const Case cases[] = {
-        {"fresh game", {0, 0, 0, 0}, Picture::t0, Picture::t1},
-        {"song, dance and affection tie at 150", {150, 150, 0, 150}, Picture::u0, Picture::u1},
-        {"dance ties affection above song", {50, 120, 0, 120}, Picture::o0, Picture::o1},
-        {"affection leads", {99, 100, 0, 101}, Picture::l0, Picture::l1},
-        {"fatigue 200 beats song 250", {250, 0, 200, 0}, Picture::h0, Picture::h1},
-        {"fatigue 199", {250, 0, 199, 0}, Picture::u0, Picture::u1},
-        {"everything at 99", {99, 99, 99, 99}, Picture::t0, Picture::t1},
-        {"song 100 ties dance", {100, 100, 0, 0}, Picture::u0, Picture::u1},
-        {"dance 100 alone", {0, 100, 0, 0}, Picture::o0, Picture::o1},
-        {"song above the scale", {300, 299, 0, 0}, Picture::u0, Picture::u1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.why);
-        EXPECT_EQ(animationPicture(SceneValue(""), c.status, 0), c.first);
-        EXPECT_EQ(animationPicture(SceneValue(""), c.status, 1), c.second);
-        // The naming scene animates like the running game, unset like no scene.
-        EXPECT_EQ(animationPicture(SceneValue("open"), c.status, 0), c.first);
-        EXPECT_EQ(animationPicture(SceneValue(), c.status, 1), c.second);
+    for (const auto& [why, scene, values, first, second] : cases) {
+        EXPECT_EQ(animationPicture(scene, values, 0), first) << why;
+        EXPECT_EQ(animationPicture(scene, values, 1), second) << why;
     }
 }
 
-TEST(AnimationRuleTest, EachEndingShowsItsOwnPairWhateverTheValues)
-{
-    const char* pairs[9][2] = {
-        {"endmix0.bmp", "endmix1.bmp"},     {"endai0.bmp", "endai1.bmp"},       {"endhirou0.bmp", "endhirou1.bmp"},
-        {"enduta0.bmp", "enduta1.bmp"},     {"endodori0.bmp", "endodori1.bmp"}, {"endauta0.bmp", "endauta1.bmp"},
-        {"endaodori0.bmp", "endaodori1.bmp"}, {"endhuta0.bmp", "endhuta1.bmp"}, {"endhodori0.bmp", "endhodori1.bmp"},
-    };
-    for (std::int16_t n = 0; n < 9; ++n) {
-        for (int frame = 0; frame < 2; ++frame) {
-            const auto picture = animationPicture(SceneValue::ending(n), {250, 0, 250, 0}, frame);
-            ASSERT_TRUE(picture.has_value());
-            EXPECT_EQ(fileName(*picture), pairs[n][frame]) << "ending " << n;
-        }
-    }
-}
+using AnimationTest = GameTest;
 
-TEST(AnimationRuleTest, EveryOtherSceneLeavesThePictureAlone)
-{
-    for (const char* scene : {"stop", "イコール", "おはな", "end_did"})
-        EXPECT_EQ(animationPicture(SceneValue(scene), {0, 0, 0, 0}, 0), std::nullopt) << scene;
-}
-
-class AnimationTest : public GameTest {
-protected:
-    // The file names the next ticks show; an empty name where a tick shows nothing.
-    std::vector<std::string> ticks(int n)
-    {
-        std::vector<std::string> shown;
-        for (int i = 0; i < n; ++i) {
-            const auto before = out.pictureLog.size();
-            game.TimAnm_Timer();
-            shown.push_back(out.pictureLog.size() == before ? "" : out.pictureLog.back());
-        }
-        return shown;
-    }
-};
-
-TEST_F(AnimationTest, AFreshGameAlternatesTheOrdinaryPairFromTheFirstTick)
+TEST_F(AnimationTest, TheTickAlternatesThePairFromItsFirstFrame)
 {
     startRaising();
-    EXPECT_EQ(ticks(4), (std::vector<std::string>{"t0.bmp", "t1.bmp", "t0.bmp", "t1.bmp"}));
-
-    // Values show on the next tick.
-    st().Status = {0, 120, 0, 0};
-    EXPECT_EQ(ticks(2), (std::vector<std::string>{"o0.bmp", "o1.bmp"}));
-}
-
-TEST_F(AnimationTest, TheTitleAndEventsKeepTheirPictureAndEndingsShowTheirPair)
-{
-    game.Opening();
-    EXPECT_EQ(ticks(2), (std::vector<std::string>{"", ""}));
-    EXPECT_TRUE(out.titleShown);
-
-    click();  // naming: the greeting's t0 is replaced by the everyday pair
-    st().Status = {150, 0, 0, 0};
-    EXPECT_EQ(ticks(2), (std::vector<std::string>{"u0.bmp", "u1.bmp"}));
-
-    game.IventStt("おはな");
-    EXPECT_EQ(out.picture, Picture::raku);
-    EXPECT_EQ(ticks(2), (std::vector<std::string>{"", ""}));
-    EXPECT_EQ(out.picture, Picture::raku);
-
-    game.IventStt(SceneValue::ending(4));
-    EXPECT_EQ(ticks(3), (std::vector<std::string>{"endodori0.bmp", "endodori1.bmp", "endodori0.bmp"}));
+    std::vector<std::string> shown;
+    for (int i = 0; i < 3; ++i, shown.push_back(out.pictureLog.back()))
+        game.TimAnm_Timer();
+    EXPECT_EQ(shown, (std::vector<std::string>{"t0.bmp", "t1.bmp", "t0.bmp"}));
 }
 
 }  // namespace

@@ -1,13 +1,11 @@
-#include <array>
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "support/game_fixture.h"
 
 namespace mokopi::testing {
 namespace {
 
-using Lines = std::array<std::string, 5>;
+using Lines = std::array<const char*, 5>;
 
 const Lines WornOut = {"ポチはもうダメです～", "タマご主人様は厳しすぎます～", "休ませて下さい～", "ヘロヘロ～", "うにゃー"};
 const Lines LovesSinging = {"ポチはお歌大好きです～", "タマご主人様～一緒に歌おうです～", "ルーラララらー",
@@ -23,74 +21,37 @@ const Lines Resting = {"ポチ、只今お休み中～", "タマご主人様も�
 
 class ChatterTest : public GameTest {
 protected:
-    ChatterTest()
-    {
-        st().PetName = "ポチ";
-        st().OwnerName = "タマ";
-    }
-
-    void tick(int n)
-    {
-        rnd.push(ScriptedRandom::forR(5, n));
-        game.TimSya_Timer();
-    }
+    void speak(int n) { rnd.push({R(5, n)}); game.TimSya_Timer(); }
 };
 
-TEST_F(ChatterTest, TheFirstMatchingSetSpeaksItsLineOfTheDraw)
+TEST_F(ChatterTest, TheFirstMatchingSetSpeaksTheLineOfTheDrawAndEverySceneSilencesIt)
 {
-    struct Case {
-        std::array<std::int16_t, 4> status;
-        std::uint8_t command;
-        const Lines& lines;
-    };
-    const Case cases[] = {
-        {{200, 200, 150, 0}, SongCommand, WornOut},
-        {{0, 0, 150, 0}, RestCommand, WornOut},
-        {{100, 0, 149, 0}, SongCommand, LovesSinging},
-        {{200, 100, 149, 0}, DanceCommand, LovesDancing},
-        {{99, 200, 0, 200}, SongCommand, Singing},
-        {{200, 99, 0, 0}, DanceCommand, Dancing},
+    startRaising();
+    const std::tuple<Values, std::uint8_t, const Lines&> cases[] = {
+        {{200, 200, 150, 0}, SongCommand, WornOut},     {{0, 0, 150, 0}, RestCommand, WornOut},
+        {{100, 0, 149, 0}, SongCommand, LovesSinging},  {{200, 100, 149, 0}, DanceCommand, LovesDancing},
+        {{99, 200, 0, 200}, SongCommand, Singing},      {{200, 99, 0, 0}, DanceCommand, Dancing},
         {{200, 200, 0, 0}, RestCommand, Resting},
     };
-    const auto redraws = out.statusRedraws;
-    for (const Case& c : cases) {
-        st().Status = c.status;
-        st().Command = c.command;
+    for (const auto& [values, command, lines] : cases) {
+        st().Status = values;
+        st().Command = command;
         for (int n = 0; n < 5; ++n) {
-            out.speech = "前の\r\n台詞";
-            tick(n);
-            EXPECT_EQ(out.speech, c.lines[n]) << "fatigue " << c.status[Fatigue] << ", command " << int(c.command)
-                                              << ", line " << n;
+            speak(n);
+            EXPECT_EQ(out.speech, lines[n]) << "fatigue " << values[Fatigue] << ", command " << int(command);
         }
     }
-    // It speaks and does nothing else.
-    EXPECT_EQ(st().Status, cases[std::size(cases) - 1].status);
-    EXPECT_EQ(out.statusRedraws, redraws);
-    EXPECT_TRUE(out.pictureLog.empty());
-    EXPECT_TRUE(out.sounds.empty());
-    EXPECT_TRUE(rnd.exhausted());
-}
 
-TEST_F(ChatterTest, EverySceneSilencesItButItDrawsEverySecond)
-{
-    const SceneValue scenes[] = {SceneValue("stop"), SceneValue("おはな"), SceneValue::ending(0)};
-    for (const SceneValue& scene : scenes) {
+    // The draw still comes every second.
+    for (const SceneValue& scene : {SceneValue("stop"), SceneValue("おはな"), SceneValue::ending(0)}) {
         game.IventStt(scene);
         const std::string shown = out.speech;
-        for (int n = 0; n < 5; ++n)
-            tick(n);
+        speak(0);
         EXPECT_EQ(out.speech, shown);
-        EXPECT_TRUE(rnd.exhausted());
+        EXPECT_EQ(rnd.left(), 0u);
     }
-
-    // A second after the event ends, a line replaces its last page.
-    st().Command = RestCommand;
-    game.IventStt("おはな");
-    click();
-    rnd.push(ScriptedRandom::forR(10, 0));
-    click();
-    ASSERT_TRUE(st().Scene.isNone());
-    tick(4);
+    game.IventEnd();
+    speak(4);
     EXPECT_EQ(out.speech, Resting[4]);
 }
 

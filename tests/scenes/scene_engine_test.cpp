@@ -1,141 +1,84 @@
+#include <tuple>
+
 #include "support/game_fixture.h"
 
 namespace mokopi::testing {
 namespace {
 
-constexpr Rgb SceneColour{55, 55, 99};
-constexpr Rgb IdleColour{55, 99, 55};
+using SceneEngineTest = GameTest;
 
-TEST(SceneValueTest, EndingZeroIsASceneAndTheEmptyNameIsNone)
+TEST_F(SceneEngineTest, AClickWithNoSceneDoesNothingAndASceneStartedOverAnotherDropsTheOldEnd)
 {
-    EXPECT_TRUE(SceneValue().isNone());
-    EXPECT_TRUE(SceneValue("").isNone());
-    EXPECT_EQ(SceneValue(), SceneValue(""));
-    EXPECT_FALSE(SceneValue::ending(0).isNone());
-    EXPECT_NE(SceneValue::ending(0), SceneValue(""));
-    EXPECT_NE(SceneValue::ending(0), SceneValue("0"));
-    EXPECT_EQ(SceneValue::ending(3), SceneValue::ending(3));
-    EXPECT_NE(SceneValue::ending(3), SceneValue::ending(4));
-}
-
-class SceneEngineTest : public GameTest {
-protected:
-    SceneEngineTest()
-    {
-        st().PetName = "ポチ";
-        st().OwnerName = "タマ";
-    }
-};
-
-TEST_F(SceneEngineTest, StartingASceneShowsPageZeroAtOnceAndStopsTheClock)
-{
-    game.IventEnd();
-    ASSERT_TRUE(out.clockRunning);
-
-    game.IventStt(SceneValue::ending(2));
-
-    EXPECT_EQ(out.speech, "ポチは\r\n立派なもこぴにはなれなかった");
-    EXPECT_EQ(st().Page, 1);
-    EXPECT_TRUE(st().SceneRunning);
-    EXPECT_FALSE(out.clockRunning);
-    EXPECT_EQ(out.speechColour, SceneColour);
-    EXPECT_EQ(out.clickHint, "くりっく！！　");
-}
-
-TEST_F(SceneEngineTest, AClickWithNoSceneChangesNothing)
-{
-    game.IventStt(SceneValue::ending(2));
-    game.IventEnd();
-    const std::string caption = out.speech;
-    const auto page = st().Page;
-
+    startRaising();
+    const std::string idle = out.speech;
     click();
+    EXPECT_EQ(out.speech, idle);
 
-    EXPECT_EQ(out.speech, caption);
-    EXPECT_EQ(st().Page, page);
-    EXPECT_TRUE(out.clockRunning);
-    EXPECT_TRUE(st().Scene.isNone());
-}
-
-TEST_F(SceneEngineTest, EndingZeroTurnsPagesWhereTheEmptySceneDoesNot)
-{
-    st().Scene = SceneValue("");
-    click();
-    EXPECT_EQ(out.speech, "");
-
-    st().Scene = SceneValue::ending(0);
-    st().Page = 0;
-    click();
+    game.IventStt(SceneValue::ending(0));  // ending 0 is a scene where "" is none
     EXPECT_EQ(out.speech, "ポチは\r\n歌と踊りをかね揃えたもこぴとして\r\n世の中に出ていった");
     EXPECT_EQ(st().Page, 1);
-}
-
-TEST_F(SceneEngineTest, ASceneStartedOverAnotherDropsTheOldEnd)
-{
-    st().GameStarted = true;
-    game.IventStt(SceneValue::ending(3));
     click();
-    ASSERT_EQ(st().Page, 2);
-
     game.IventStt("おはな");
     EXPECT_EQ(st().Page, 1);
     EXPECT_EQ(out.speech, "タマご主人様、見て下さい、\r\nお花が咲いてますぅ");
     EXPECT_FALSE(out.clockRunning);
-
-    rnd.push(0.0);
+    rnd.push({0.0});
     click();
-    click();
-    // The flower's answer ends it; the ending's new game never came.
+    click();  // the flower's answer ends it; the ending's new game never comes
     EXPECT_TRUE(st().Scene.isNone());
     EXPECT_TRUE(st().GameStarted);
-    EXPECT_FALSE(out.titleShown);
-    EXPECT_TRUE(out.clockRunning);
 }
 
-TEST_F(SceneEngineTest, EndingASceneKeepsItsTextAndGivesTheGameBack)
+// The owner is named "{pet}": a name that looks like a placeholder shows as typed.
+TEST_F(SceneEngineTest, TheTitleTakesOneClickAndTheNamingNineMoreWithTwoBoxes)
 {
-    game.Opt_Click(DanceCommand);
-    out.sounds.clear();
-    game.IventStt(SceneValue::ending(1));
-    const std::string lastText = out.speech;
-
-    game.IventEnd();
-
-    EXPECT_EQ(out.speech, lastText);
-    EXPECT_EQ(out.clickHint, "");
-    EXPECT_EQ(out.speechColour, IdleColour);
-    EXPECT_EQ(out.selectedCommand, DanceCommand);
-    EXPECT_EQ(out.sounds, std::vector<int>{DanceCommand});
-    EXPECT_TRUE(out.clockRunning);
-    EXPECT_FALSE(st().SceneRunning);
-    EXPECT_TRUE(st().Scene.isNone());
-}
-
-TEST_F(SceneEngineTest, ASceneWithoutAScriptHoldsTheClockAndIgnoresClicks)
-{
-    game.IventEnd();
-    game.IventStt("ないしょ");
-    click();
-    EXPECT_FALSE(out.clockRunning);
-    EXPECT_EQ(st().Page, 0);
-    EXPECT_TRUE(st().SceneRunning);
-}
-
-TEST_F(SceneEngineTest, ThePressBeforeTheClickPicksTheAnswer)
-{
-    struct Case {
-        std::uint8_t button;
-        int affection;
+    const std::string question = "今日からよろしくね・・・えっと、\r\nなんて呼べばいいの？";
+    const std::string greeting = "うんと、\r\n{pet}ご主人様、よろしくね\r\nえと、ぼくは・・・・なんだっけ？？";
+    const std::string captions[] = {
+        "もこ、もこ、", question, question /* the owner's box */, greeting, greeting /* the pet's box */, "もこもこ",
+        "素敵な名前をありがとう\r\n{pet}ご主人様・・・\r\nポチ嬉しい", "今日からポチを\r\n育てるのですね。",
+        "ポチはがんばるのです。", "ポチはがんばるのです。",
     };
-    // Right and middle both mean the second answer: affection +10..19.
-    for (const Case c : {Case{1, 0}, Case{2, 10}, Case{4, 10}}) {
-        st().Status = {};
-        game.IventStt("ちょうちょ");
+    game.Opening();
+    out.textAnswers = {"{pet}", "ポチ"};
+    EXPECT_FALSE(st().GameStarted);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_FALSE(out.clockRunning) << "before click " << i + 1;
         click();
-        rnd.push(ScriptedRandom::forR(10, 0));
-        click(c.button);
-        EXPECT_EQ(st().Status[Affection], c.affection) << "button " << int(c.button);
-        EXPECT_EQ(st().ClickButton, c.button);
+        EXPECT_EQ(out.speech, captions[i]) << "click " << i + 1;
+        EXPECT_TRUE(st().GameStarted);  // from page 0 of the naming scene
+    }
+    EXPECT_TRUE(out.clockRunning);
+    EXPECT_TRUE(st().Scene.isNone());
+    EXPECT_EQ(out.questions, (std::vector<std::string>{
+                                 "呼び名を決めてね|貴方の呼び名：５文字\r\nななしは「ゆひこ」になります",
+                                 "呼び名を決めてね|もこぴの呼び名：５文字\r\nななしは「やちうみ」になります"}));
+}
+
+TEST_F(SceneEngineTest, AnswersBecomeNamesAsTypedUpToFiveCharactersAndUnsavableOnesAreAskedAgain)
+{
+    // The box answers, the names kept, and what the message of each refusal names.
+    const std::tuple<std::deque<std::string>, std::string, std::vector<std::string>> cases[] = {
+        {{"", ""}, "ゆひこ/やちうみ", {}},  // cancelled or empty
+        {{"あいうえおかき", "ABCDEFG"}, "あいうえお/ABCDE", {}},
+        {{"ミケ", "①髙～"}, "ミケ/①髙～", {}},
+        {{"   ", " ポ チ "}, "   / ポ チ ", {}},
+        {{"〜ゆ", "−"}, "〜ゆ/−", {}},                       // what Linux input methods type
+        {{"あいうえお🐱", ""}, "あいうえお/やちうみ", {}},  // only the kept five must be savable
+        {{"ab\"c", "タマ", "ポ\r\nチ", "🐱", "ポチ"}, "タマ/ポチ", {"「\"」", "改行", "「🐱」"}},
+    };
+    for (const auto& [answers, names, refused] : cases) {
+        SCOPED_TRACE(names);
+        out.messages.clear();
+        game.Opening();
+        out.textAnswers = answers;
+        for (int i = 0; i < 10; ++i)
+            click();
+        EXPECT_TRUE(out.textAnswers.empty());
+        EXPECT_EQ(st().OwnerName + "/" + st().PetName, names);
+        ASSERT_EQ(out.messages.size(), refused.size());
+        for (std::size_t i = 0; i < refused.size(); ++i)
+            EXPECT_NE(out.messages[i].find(refused[i]), std::string::npos) << out.messages[i];
     }
 }
 

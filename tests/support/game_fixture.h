@@ -8,6 +8,8 @@
 
 namespace mokopi::testing {
 
+using Values = std::array<std::int16_t, 4>;
+
 // A game after start-up, with a recording window and a scripted generator.
 class GameTest : public ::testing::Test {
 protected:
@@ -22,13 +24,22 @@ protected:
         game.Lbl_Click();
     }
 
-    // From the title through the naming scene to the running clock.
+    // From a new game's title through the naming scene to the running clock.
     void startRaising(const std::string& owner = "タマ", const std::string& pet = "ポチ")
     {
         game.Opening();
         out.textAnswers = {owner, pet};
         for (int i = 0; i < 10; ++i)
             click();
+    }
+
+    // One clock hour that must take exactly these draws.
+    void tick(const std::vector<double>& draws)
+    {
+        rnd.push(draws);
+        const auto before = rnd.drawn();
+        game.Tim_Timer();
+        EXPECT_EQ(rnd.drawn() - before, draws.size()) << "draws in the hour";
     }
 
     RecordingOutside out;

@@ -13,41 +13,35 @@ namespace mokopi::testing {
 // box it showed; answers boxes from queues the test fills.
 class RecordingOutside final : public Outside {
 public:
-    void showPicture(Picture picture) override;
-    void showTitlePicture() override;
-    void setSpeech(const std::string& text) override;
-    void setSpeechMarks(Rgb textColour, const std::string& clickHint) override;
-    void showStatus(const StatusView& view) override;
-    void setClock(bool running, int intervalMs) override;
-    void selectCommand(int command) override;
-    void showSwitches(bool soundOn, bool superFast, bool eventsOn) override;
-    void showClearedEndings(const std::array<bool, 9>& cleared) override;
-    void playSound(int sound) override;
+    void showPicture(Picture p) override { picture = p; titleShown = false; pictureLog.emplace_back(fileName(p)); }
+    void showTitlePicture() override { picture.reset(); titleShown = true; pictureLog.emplace_back(TitlePictureFile); }
+    void setSpeech(const std::string& text) override { speech = text; }
+    void setSpeechMarks(Rgb colour, const std::string& hint) override { speechColour = colour; clickHint = hint; }
+    void showStatus(const StatusView& view) override { status = view; }
+    void setClock(bool running, int ms) override { clockRunning = running; clockIntervalMs = ms; }
+    void selectCommand(int command) override { selectedCommand = command; }
+    void showSwitches(bool on, bool fast, bool events) override { soundOn = on; superFast = fast; eventsOn = events; }
+    void showClearedEndings(const std::array<bool, 9>& cleared) override { clearedEndings = cleared; }
+    void playSound(int sound) override { sounds.push_back(sound); }
+    void tell(const std::string& text) override { messages.push_back(text); }
     std::string askText(const std::string& title, const std::string& prompt) override;
-    void tell(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
 
-    // What is on screen now. titleShown is true while the title picture, not
-    // a stored one, is in the pet picture.
+    // What is on screen now; titleShown while the title picture, not a stored one, shows.
     std::optional<Picture> picture;
     bool titleShown = false;
-    std::string speech;
+    std::string speech, clickHint;
     Rgb speechColour;
-    std::string clickHint;
     StatusView status;
-    int statusRedraws = 0;
     bool clockRunning = false;
-    int clockIntervalMs = 0;
-    int selectedCommand = -1;
-    bool soundOn = false, superFast = false, eventsOn = false;
+    int clockIntervalMs = 0, selectedCommand = -1;
+    bool soundOn = false, superFast = true, eventsOn = false;  // the opposite of a game after start-up
     std::array<bool, 9> clearedEndings{};
 
-    // Everything heard and asked, in order.
+    // Everything heard and asked, in order: sounds, picture file names ("stt.bmp" for the title),
+    // title + "|" + prompt of each input box, texts of OK boxes and of Yes/No boxes.
     std::vector<int> sounds;
-    std::vector<std::string> pictureLog;  // file names, "stt.bmp" for the title
-    std::vector<std::string> questions;   // title + "|" + prompt of each input box
-    std::vector<std::string> messages;    // texts of OK boxes
-    std::vector<std::string> confirmations;
+    std::vector<std::string> pictureLog, questions, messages, confirmations;
 
     // Answers for the boxes; an empty queue answers "" (cancel) and No.
     std::deque<std::string> textAnswers;

@@ -6,11 +6,12 @@ namespace mokopi::testing {
 
 double ScriptedRandom::next()
 {
-    if (next_ >= draws_.size()) {
+    ++drawn_;
+    if (next_ < draws_.size())
+        return draws_[next_++];
+    if (!repeat_)
         ADD_FAILURE() << "one draw too many: the script listed " << draws_.size();
-        return 0.0;
-    }
-    return draws_[next_++];
+    return repeat_.value_or(0.0);
 }
 
 }  // namespace mokopi::testing

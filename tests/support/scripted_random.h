@@ -1,48 +1,30 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "core/random.h"
 
 namespace mokopi::testing {
 
-// Hands out the draws a test lists, in order. Drawing one too many fails the
-// test; exhausted() lets a test check that none was left over.
+// Hands out the draws a test lists, in order. One draw too many fails the
+// test, unless repeat() names a draw to hand out after the list forever.
 class ScriptedRandom final : public Random {
 public:
-    ScriptedRandom() = default;
-    explicit ScriptedRandom(std::vector<double> draws) : draws_(std::move(draws)) {}
-
-    void push(double r) { draws_.push_back(r); }
-    void push(std::initializer_list<double> rs) { draws_.insert(draws_.end(), rs); }
-    // A draw that makes R(n) yield k.
-    static double forR(int n, int k) { return (k + 0.5) / n; }
-
+    void push(const std::vector<double>& rs) { draws_.insert(draws_.end(), rs.begin(), rs.end()); }
+    void repeat(double r) { repeat_ = r; }
     double next() override;
-    std::size_t drawn() const { return next_; }
+    std::size_t drawn() const { return drawn_; }
     std::size_t left() const { return draws_.size() - next_; }
-    bool exhausted() const { return left() == 0; }
 
 private:
     std::vector<double> draws_;
-    std::size_t next_ = 0;
+    std::size_t next_ = 0, drawn_ = 0;
+    std::optional<double> repeat_;
 };
 
-// The same uniform value forever: for tests that do not care about chance.
-class ConstantRandom final : public Random {
-public:
-    explicit ConstantRandom(double r) : r_(r) {}
-    double next() override
-    {
-        ++drawn_;
-        return r_;
-    }
-    std::size_t drawn() const { return drawn_; }
-
-private:
-    double r_;
-    std::size_t drawn_ = 0;
-};
+// A draw that makes R(n) yield k.
+inline double R(int n, int k) { return (k + 0.5) / n; }
 
 }  // namespace mokopi::testing
