@@ -63,6 +63,7 @@ TEST_F(EndingTest, EachEndingIsClearedAsItStartsTellsItsPagesAndStartsANewGame)
         }
         click();
         EXPECT_EQ(st().Scene, SceneValue("stop"));
+        EXPECT_EQ(out.speech, "");
         EXPECT_EQ(out.status.status, Values{});
         EXPECT_FALSE(st().GameStarted);
         EXPECT_FALSE(out.clockRunning);
