@@ -1,48 +1,34 @@
 #pragma once
 
-#include <QColor>
 #include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QString>
 
-#include <string_view>
+#include <functional>
 
 #include "media/picture_id.h"
 
 namespace mokopi::testing {
 
-// A colour of its own for every picture file, so a test can tell by a pixel
-// which file a picture came from.
-inline QRgb fixtureColour(std::string_view fileName)
-{
-    const auto hash = static_cast<int>(qHash(QByteArray(fileName.data(), static_cast<qsizetype>(fileName.size()))) % 360);
-    return QColor::fromHsv(hash, 200, 230).rgb();
-}
+// A colour for each file, so that a pixel tells which file a picture came from.
+inline QRgb fixtureColour(std::string_view file) { return 0xff000000u | (std::hash<std::string_view>{}(file) & 0xffffffu); }
 
-inline void writeFixturePicture(const QString& folder, std::string_view fileName)
+// A small picture of that colour or, when broken, a file that is no picture.
+inline void writeFixturePicture(const QString& folder, std::string_view file, bool broken = false)
 {
+    QFile out(QDir(folder).filePath(QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()))));
     QImage image(24, 16, QImage::Format_RGB32);
-    image.fill(fixtureColour(fileName));
-    image.save(QDir(folder).filePath(QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()))),
-               "BMP");
+    image.fill(fixtureColour(file));
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        broken ? void(out.write("BM but no bitmap")) : void(image.save(&out, "BMP"));
 }
 
-// Every picture the game reads: the 34 of the store, the loading and the
-// title picture.
+// Every picture the game reads.
 inline void writeFixturePictures(const QString& folder)
 {
     for (Picture p : loadOrder())
         writeFixturePicture(folder, fileName(p));
     writeFixturePicture(folder, LoadingPictureFile);
     writeFixturePicture(folder, TitlePictureFile);
-}
-
-inline void writeGarbage(const QString& path)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write("BM this is not a bitmap at all");
 }
 
 }  // namespace mokopi::testing

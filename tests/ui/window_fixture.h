@@ -3,89 +3,70 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-#include <vector>
-
 #include "core/game.h"
 #include "media/picture_fixture.h"
-#include "media/picture_store.h"
 #include "media/sound_bank.h"
-#include "ui/fake_dialogs.h"
+#include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/speech_panel.h"
 
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }  // failures show text
+
 namespace mokopi::testing {
 
-// A window started on a folder of generated pictures, its boxes answered by
-// a fake and its end recorded instead of leaving the test program.
-class WindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        writeFixturePictures(dir.path());
-    }
+// Keeps every box as "kind: text"; answers a question with `yes` and cancels a text box.
+struct FakeDialogs final : ui::Dialogs {
+    void message(const QString&, const QString& text) override { boxes << "message: " + text; }
+    void fatal(const QString&, const QString& text) override { boxes << "fatal: " + text; }
+    bool askYesNo(const QString&, const QString& text) override { return boxes << "question: " + text, yes; }
+    QString askText(const QString&, const QString& prompt) override { return boxes << "input: " + prompt, QString(); }
+    QStringList boxes;
+    bool yes = false;
+};
 
-    ui::WindowOptions options(int screenHeight = 768)
-    {
-        ui::WindowOptions o;
-        o.appPath = dir.path();  // no trailing "/": the window adds it
-        o.screenHeightPixels = screenHeight;
-        o.endProgram = [this](int code) { exitCodes.push_back(code); };
-        return o;
-    }
-
-    ui::MainWindow& start(int screenHeight = 768)
+// A window on a folder of generated pictures, its boxes answered by the fake
+// and its end recorded instead of leaving the test program.
+struct WindowTest : ::testing::Test {
+    void SetUp() override { writeFixturePictures(dir.path()); }
+    // Start-up and, unless told otherwise, the first activation: the title waits for a click.
+    void start(bool activate = true, int screenHeight = 768)
     {
         window = std::make_unique<ui::MainWindow>(dialogs, std::make_unique<ClockSeededRandom>(7),
-                                                  options(screenHeight));
-        return *window;
+            ui::WindowOptions{dir.path(), screenHeight, [this](int code) { exitCodes.push_back(code); }});
+        if (activate)
+            window->show(), window->Form_Activate();
     }
-
-    // Start-up through the first activation: the title scene waits.
-    ui::MainWindow& startAndActivate()
-    {
-        start();
-        window->show();
-        window->Form_Activate();
-        return *window;
-    }
-
-    // From the title through naming (both boxes cancelled) to the clock.
-    void playToRunningClock()
-    {
-        for (int i = 0; i < 10; ++i)
-            clickSpeech();
-    }
-
-    // Lets the event loop run until the condition holds or 10 s have passed.
-    template <typename Condition>
-    static bool waitUntil(Condition condition)
-    {
-        return QTest::qWaitFor(condition, 10000);
-    }
-
     void clickSpeech(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(speech(), button); }
-
-    QString path(const char* name) const { return QDir(dir.path()).filePath(QString::fromLatin1(name)); }
-
-    template <typename T>
+    // The checked buttons and menu items, the cleared endings and the clock.
+    QString shown()
+    {
+        QStringList checked, cleared;
+        for (const QObject* control : window->findChildren<QObject*>())
+            if (control->property("checked").toBool())
+                checked << control->objectName();
+        for (int n = 0; n < 9; ++n)
+            if (action(QStringLiteral("mnuEnding%1").arg(n))->isEnabled())
+                cleared << QString::number(n);
+        return checked.join(' ') + " | cleared " + cleared.join(' ') + " | " + QString::number(timer("Tim")->interval())
+               + (timer("Tim")->isActive() ? " ms running" : " ms stopped");
+    }
+    template <typename T = QWidget>
     T* child(const QString& name)
     {
         T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
+        EXPECT_NE(found, nullptr) << qPrintable(name);
         return found;
     }
     QAction* action(const QString& name) { return child<QAction>(name); }
-    QTimer* timer(const char* name) { return child<QTimer>(QString::fromLatin1(name)); }
-    ui::ClickLabel* speech() { return child<ui::ClickLabel>(QStringLiteral("Lbl")); }
-    QLabel* label(const char* name) { return child<QLabel>(QString::fromLatin1(name)); }
+    QTimer* timer(const char* name) { return child<QTimer>(name); }
+    QString text(const char* label) { return child<QLabel>(label)->text(); }
+    ui::ClickLabel* speech() { return child<ui::ClickLabel>("Lbl"); }
     GameState& state() { return window->game().state(); }
+    QString path(const char* file) const { return dir.filePath(file); }
 
     QTemporaryDir dir;
     FakeDialogs dialogs;

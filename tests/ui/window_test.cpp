@@ -1,267 +1,182 @@
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontInfo>
+
+#include "ui/app_icon.h"
+#include "ui/run_game.h"
 #include "ui/window_fixture.h"
 
-#include <QFontInfo>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QTimer>
+namespace mokopi::testing {
 
-#include "ui/help_text.h"
-#include "ui/pet_picture.h"
-
-using namespace mokopi;
-using namespace mokopi::testing;
-
-namespace {
-
-QColor textColour(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
-QColor backgroundColour(const QWidget* w) { return w->palette().color(QPalette::Window); }
-
-}  // namespace
-
-TEST_F(WindowTest, StartUpLeavesTheMenusAndClockAsTheGameSetThem)
+TEST_F(WindowTest, StartUpShowsTheGamesStateAndNamedControlsAndQuittingReleasesTheSoundsAskingNothing)
 {
     start();
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(child<QPushButton>(QStringLiteral("Opt%1").arg(i))->isChecked(), i == 2) << i;
-    for (int n = 0; n < 9; ++n) {
-        QAction* item = action(QStringLiteral("mnuEnding%1").arg(n));
-        EXPECT_FALSE(item->isEnabled()) << n;
-        EXPECT_FALSE(item->isChecked()) << n;
+    EXPECT_EQ(shown(), "Opt2 mnuBGM mnuIVENT | cleared  | 500 ms stopped");
+    EXPECT_EQ(child("PicStr")->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(child("LblStr")->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(window->frameGeometry().size(), QSize(512, 512));  // the outer square holds once the frame is known
+
+    // Name, caption and tool tip of each control; null where there is none to check.
+    const char* const controls[][3] = {
+        {"Opt0", "うた", "お歌を歌います"}, {"Opt1", "おどり", "踊りを踊ります"}, {"Opt2", "やすむ", "おやすみします"},
+        {"Com", "バージョン＆遊び方", "もこぴとの遊び方を教えてあげます"}, {"PicStr", nullptr, "もこぴのスターテス"},
+        {"LblStr", nullptr, "スターテスです"}, {"LblTimDay", nullptr, "今の時間です"}, {"LblDay", nullptr, "今の日にちです"},
+        {"Lbl", nullptr, "疲労度です（イベント時は此処をクリックして会話を進めます）"}, {"mnuSAVE0", "セーブ", nullptr},
+        {"mnuSAVE1", "ロード", nullptr}, {"mnuEnd", "終了", nullptr}, {"mnuBGM", "ＳＥ", nullptr},
+        {"mnuMODE", "超早モード", nullptr}, {"mnuIVENT", "イベントアリ", nullptr}, {"mnuEnding0", "王宮の恋人", nullptr},
+        {"mnuEnding1", "恋人", nullptr}, {"mnuEnding2", "さえない人生", nullptr}, {"mnuEnding3", "詩歌い", nullptr},
+        {"mnuEnding4", "踊り子", nullptr}, {"mnuEnding5", "愛の詩歌い", nullptr}, {"mnuEnding6", "愛の踊り子", nullptr},
+        {"mnuEnding7", "やつれた詩歌い", nullptr}, {"mnuEnding8", "やつれた踊り子", nullptr},
+    };
+    for (const auto& [name, caption, tip] : controls) {
+        EXPECT_TRUE(!caption || child<QObject>(name)->property("text").toString() == caption) << name;
+        EXPECT_TRUE(!tip || child<QObject>(name)->property("toolTip").toString() == tip) << name;
     }
-    EXPECT_FALSE(action("mnuMODE")->isChecked());
-    EXPECT_TRUE(action("mnuBGM")->isChecked());
-    EXPECT_TRUE(action("mnuIVENT")->isChecked());
-    EXPECT_EQ(timer("Tim")->interval(), 500);
-    EXPECT_FALSE(timer("Tim")->isActive());
-    EXPECT_TRUE(timer("TimAnm")->isActive());
-    EXPECT_EQ(timer("TimAnm")->interval(), 100);
-    EXPECT_TRUE(timer("TimSya")->isActive());
-    EXPECT_EQ(timer("TimSya")->interval(), 1000);
-    EXPECT_EQ(window->appPath(), dir.path() + "/");
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("もこぴ育成"));
-}
 
-TEST_F(WindowTest, LayoutOnA768PixelScreen)
-{
-    start(768);
-    // Not shown yet, so no frame: the window is the whole 7680-twip square.
-    EXPECT_EQ(window->size(), QSize(512, 512));
-    for (const char* name : {"Opt0", "Opt1", "Opt2", "Com", "Lbl", "LblStr"})
-        EXPECT_EQ(child<QWidget>(name)->font().pointSize(), 12) << name;
-    EXPECT_EQ(label("LblTimDay")->font().pointSize(), 24);
-    EXPECT_EQ(label("LblDay")->font().pointSize(), 24);
-    EXPECT_EQ(label("LblKazari")->font().pointSize(), 11);
-
-    // The right column starts after eight tenths; the speech panel spans the
-    // bottom two rows of the area under the menu bar, the hint its last fifth.
-    const QRect img = child<QWidget>("IMG")->geometry();
-    const QRect pic = child<QWidget>("Pic")->geometry();
-    EXPECT_EQ(img, QRect(0, 0, 410, pic.top()));
-    EXPECT_EQ(child<QWidget>("Opt0")->x(), 410);
-    EXPECT_EQ(child<QWidget>("LblDay")->geometry().right(), 511);
-    EXPECT_EQ(pic.width(), 512);
-    EXPECT_EQ(pic.bottom() + 1 + window->menuBar()->sizeHint().height(), 512);
-    const QRect hint = child<QWidget>("LblKazari")->geometry();
-    EXPECT_EQ(hint.top(), qRound(pic.height() * 0.8));
-    EXPECT_EQ(hint.bottom(), pic.height() - 1);
-}
-
-TEST_F(WindowTest, LayoutOnA1080PixelScreenAndTheFontsFound)
-{
-    start(1080);
-    EXPECT_EQ(window->size(), QSize(720, 720));
-    EXPECT_EQ(child<QWidget>("Opt2")->font().pointSize(), 15);
-    EXPECT_EQ(label("LblDay")->font().pointSize(), 30);
-    EXPECT_EQ(label("LblKazari")->font().pointSize(), 14);
-
-    // Japanese text gets a Japanese font, never boxes.
-    EXPECT_EQ(QFontInfo(label("Lbl")->font()).family(), QStringLiteral("IPAPGothic"));
-    EXPECT_EQ(QFontInfo(child<QWidget>("Opt0")->font()).family(), QStringLiteral("IPAPGothic"));
-    EXPECT_EQ(QFontInfo(label("LblStr")->font()).family(), QStringLiteral("IPAPMincho"));
-    EXPECT_EQ(QFontInfo(label("LblDay")->font()).family(), QStringLiteral("DejaVu Sans"));
-}
-
-TEST_F(WindowTest, OuterSquareHoldsOnceTheFrameIsKnown)
-{
-    // The offscreen platform draws a thin frame: the window shrinks inside it.
-    start(768);
-    window->show();
-    ASSERT_TRUE(waitUntil([&] { return window->isRunning(); }));
-    EXPECT_EQ(window->frameGeometry().size(), QSize(512, 512));
-    const auto* img = child<ui::PetPicture>("IMG");
-    EXPECT_EQ(img->pixmap().size(), img->size());
-    EXPECT_EQ(window->pictures().picture(Picture::t0).size(), img->size());
-}
-
-TEST_F(WindowTest, FirstActivationShowsTheTitleAndANewGamesPanel)
-{
-    startAndActivate();
-    ASSERT_TRUE(window->isRunning());
-    EXPECT_TRUE(window->pictures().isLoaded());
-    const auto* img = child<ui::PetPicture>("IMG");
-    EXPECT_EQ(img->pixmap().size(), img->size());
-    EXPECT_EQ(img->pixmap().toImage().pixel(5, 5), fixtureColour(TitlePictureFile));
-
-    EXPECT_EQ(label("Lbl")->text(), QString());
-    EXPECT_EQ(label("LblKazari")->text(), QStringLiteral("くりっく！！　"));
-    EXPECT_EQ(label("LblTimDay")->text(), QStringLiteral("0"));
-    EXPECT_EQ(label("LblDay")->text(), QStringLiteral("0"));
-    EXPECT_EQ(label("LblStr")->text(), QStringLiteral("歌詩　　0\n舞踊　　0\n疲労　　0"));
-    EXPECT_EQ(backgroundColour(child<QWidget>("PicStr")), QColor(Qt::black));
-    EXPECT_EQ(textColour(label("LblStr")), QColor(Qt::white));
-    EXPECT_EQ(child<QWidget>("ShpHir")->width(), 0);
-    EXPECT_FALSE(timer("Tim")->isActive());
-}
-
-TEST_F(WindowTest, StatusViewShownAsTheGameComputedIt)
-{
-    start();
-    window->showStatus(StatusView{7, 3, {12, 34, 56, 78}, Rgb{78, 34, 12}, Rgb{177, 255, 243}, 56});
-    EXPECT_EQ(label("LblTimDay")->text(), QStringLiteral("7"));
-    EXPECT_EQ(label("LblDay")->text(), QStringLiteral("3"));
-    const QStringList lines = label("LblStr")->text().split('\n');
-    EXPECT_EQ(lines, (QStringList{QStringLiteral("歌詩\u3000\u300012"), QStringLiteral("舞踊\u3000\u300034"),
-                                  QStringLiteral("疲労\u3000\u300056")}));
-    EXPECT_EQ(backgroundColour(child<QWidget>("PicStr")), QColor(78, 34, 12));
-    EXPECT_EQ(textColour(label("LblStr")), QColor(177, 255, 243));
-    EXPECT_EQ(child<QWidget>("ShpHir")->width(), 112);  // 56 of 255 over 512 pixels
-
-    // Texts from the game show as typed: line breaks become Qt's, markup stays text.
-    window->setSpeech("いち\r\n<b>に</b>");
-    EXPECT_EQ(label("Lbl")->text(), QStringLiteral("いち\n<b>に</b>"));
-    EXPECT_EQ(label("Lbl")->textFormat(), Qt::PlainText);
-}
-
-TEST_F(WindowTest, FatigueBarMergesWithTheInverseOfThePanel)
-{
-    start();
-    window->show();
-    const Rgb speechColour{55, 99, 55};
-    window->setSpeechMarks(speechColour, "");
-    window->setSpeech("■■■■■■■■■■■■■■■■■■■■■■■■");
-    window->showStatus(StatusView{0, 0, {0, 0, 128, 0}, Rgb{}, Rgb{255, 255, 255}, 128});
-
-    QWidget* pic = child<QWidget>("Pic");
-    const QImage shot = pic->grab().toImage();
-    const int barEnd = child<QWidget>("ShpHir")->width();
-    EXPECT_NEAR(barEnd, pic->width() / 2, 2);  // 128 of 255
-    const int below = shot.height() * 3 / 4;  // under the text line
-    EXPECT_EQ(QColor(shot.pixel(3, below)), QColor(192, 0, 127));
-    EXPECT_EQ(QColor(shot.pixel(barEnd + 3, below)), QColor(255, 255, 128));
-
-    // The text under the bar shows inverted: (55, 99, 55) merged to (200, 156, 200).
-    const QRgb plain = qRgb(55, 99, 55), inverted = qRgb(200, 156, 200);
-    int plainUnder = 0, invertedUnder = 0, plainBeside = 0;
-    for (int y = 0; y < shot.height() / 2; ++y)
-        for (int x = 0; x < shot.width(); ++x) {
-            const QRgb p = shot.pixel(x, y) | 0xff000000;
-            if (x < barEnd) {
-                plainUnder += p == plain;
-                invertedUnder += p == inverted;
-            } else {
-                plainBeside += p == plain;
-            }
-        }
-    EXPECT_GT(invertedUnder, 50);
-    EXPECT_GT(plainBeside, 50);
-    EXPECT_EQ(plainUnder, 0);
-}
-
-TEST_F(WindowTest, SpeechLineTakesEveryButtonThroughBarAndHint)
-{
-    startAndActivate();
-    window->showStatus(StatusView{0, 0, {0, 0, 255, 0}, Rgb{}, Rgb{}, 255});
-    QWidget* pic = child<QWidget>("Pic");
-    // The bar and the hint lie over the speech line but let the mouse through.
-    EXPECT_EQ(pic->childAt(5, 5), speech());
-    EXPECT_EQ(pic->childAt(pic->width() - 5, pic->height() - 3), speech());
-
-    clickSpeech(Qt::RightButton);  // the title hands over to the naming scene
-    EXPECT_EQ(state().ClickButton, 2);
-    EXPECT_EQ(state().Scene, SceneValue("open"));
-    clickSpeech(Qt::MiddleButton);
-    EXPECT_EQ(state().ClickButton, 4);
-    EXPECT_EQ(state().Page, 2);
-}
-
-TEST_F(WindowTest, CommandsPettingAndTheRunningClock)
-{
-    startAndActivate();
-    playToRunningClock();
-    EXPECT_EQ(dialogs.inputs.size(), 2u);
-    ASSERT_TRUE(timer("Tim")->isActive());
-    EXPECT_EQ(timer("Tim")->interval(), 500);
-
-    // Petting while resting, with no event to interrupt the eleven hours.
-    action("mnuIVENT")->trigger();
-    QTest::mouseClick(child<QWidget>("IMG"), Qt::RightButton);
-    EXPECT_GE(state().Status[Affection], 10);
-    EXPECT_LE(state().Status[Affection], 19);
-    EXPECT_EQ(state().Hour, 11);
-    EXPECT_EQ(label("Lbl")->text(), QStringLiteral("きゃきゃ！"));
-
-    QTest::mouseClick(child<QPushButton>("Opt0"), Qt::LeftButton);
-    EXPECT_EQ(state().Command, 0);
-    EXPECT_TRUE(child<QPushButton>("Opt0")->isChecked());
-    EXPECT_FALSE(child<QPushButton>("Opt2")->isChecked());
-}
-
-TEST_F(WindowTest, MenuSwitchesShowWhatTheGameHolds)
-{
-    start();
-    for (const char* name : {"mnuBGM", "mnuIVENT"}) {
-        action(name)->trigger();
-        EXPECT_FALSE(action(name)->isChecked()) << name;
-    }
-    EXPECT_FALSE(state().soundOn);
-    EXPECT_FALSE(state().eventsOn);
-}
-
-TEST_F(WindowTest, SuperFastModeChangesOnlyTheInterval)
-{
-    start();
-    QAction* mode = action("mnuMODE");
-    mode->trigger();
-    EXPECT_TRUE(mode->isChecked());
-    EXPECT_EQ(timer("Tim")->interval(), 100);
-    EXPECT_FALSE(timer("Tim")->isActive());  // a stopped clock stays stopped
-    mode->trigger();
-    EXPECT_FALSE(mode->isChecked());
-    EXPECT_EQ(timer("Tim")->interval(), 500);
-    EXPECT_FALSE(timer("Tim")->isActive());
-
-    window->show();
-    window->Form_Activate();
-    playToRunningClock();
-    mode->trigger();
-    EXPECT_TRUE(timer("Tim")->isActive());
-    EXPECT_EQ(timer("Tim")->interval(), 100);
-}
-
-TEST_F(WindowTest, HelpShowsTheVersionThenHowToPlay)
-{
-    start();
-    QTest::mouseClick(child<QPushButton>("Com"), Qt::LeftButton);
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("もこぴ育成"));
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("もこぴ育成\nVER１．０３"));
-    EXPECT_EQ(dialogs.messages[1].text, ui::helpText());
-}
-
-TEST_F(WindowTest, QuittingReleasesTheSoundsAndAsksNothing)
-{
-    startAndActivate();
-    clickSpeech();  // in the middle of the naming scene
+    clickSpeech();  // into the naming scene; quitting there asks nothing and saves nothing
     action("mnuEnd")->trigger();
+    QCloseEvent again;  // the same command again, as closing the window: it ends only once
+    QApplication::sendEvent(window.get(), &again);
     EXPECT_EQ(exitCodes, std::vector<int>{0});
     EXPECT_FALSE(window->sounds().isOpen());
-    EXPECT_FALSE(timer("TimAnm")->isActive());
-    EXPECT_FALSE(timer("TimSya")->isActive());
-    EXPECT_TRUE(dialogs.questions.empty());
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_FALSE(QFile::exists(path("mokopi.dat")));
-
-    // Closing the window is the same command; it ends only once.
-    window->close();
-    EXPECT_EQ(exitCodes, std::vector<int>{0});
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
+
+TEST_F(WindowTest, LayoutAndFontSizesFollowTheScreenHeight)
+{
+    for (const auto& [screen, expected] : {std::pair{768, "7680 twips, 512 x 512, base 12, 12 12 12 12 12 12 24 24 11"},
+                                           {1080, "10800 twips, 720 x 720, base 15, 15 15 15 15 15 15 30 30 14"}}) {
+        start(false, screen);  // not shown: no frame, the window is the whole square
+        QString sizes;
+        for (const char* name : {"Opt0", "Opt1", "Opt2", "Com", "Lbl", "LblStr", "LblTimDay", "LblDay", "LblKazari"})
+            sizes += QStringLiteral(" %1").arg(child(name)->font().pointSize());
+        EXPECT_EQ(QStringLiteral("%1 twips, %2 x %3, base %4,").arg(window->layout().windowTwips).arg(window->width())
+                      .arg(window->height()).arg(window->layout().baseFontSize) + sizes, expected);
+    }
+    for (const auto& [name, family] : {std::pair{"Lbl", "IPAPGothic"}, {"LblStr", "IPAPMincho"}, {"LblDay", "DejaVu Sans"}})
+        EXPECT_EQ(QFontInfo(child(name)->font()).family(), family) << name;  // never boxes for Japanese text
+}
+
+TEST_F(WindowTest, TheFatigueBarInvertsWhatLiesUnderItAndLetsEveryClickThroughPressFirst)
+{
+    start();
+    window->setSpeechMarks(Rgb{55, 99, 55}, "くりっく！！");
+    window->setSpeech("■■■■■■■■■■■■■■■■■■■■■■■■");
+    window->showStatus(StatusView{7, 3, {12, 34, 56, 78}, Rgb{}, Rgb{255, 255, 255}, 128});
+    EXPECT_EQ(text("LblStr"), "歌詩\u3000\u300012\n舞踊\u3000\u300034\n疲労\u3000\u300056");
+
+    // Red merged with the inverse of what lies under it: purple on the yellow panel, the text inverted.
+    const QImage shot = child("Pic")->grab().toImage();
+    const int barEnd = child("ShpHir")->width();
+    EXPECT_NEAR(barEnd, shot.width() / 2, 1);
+    EXPECT_EQ(QColor(shot.pixel(3, shot.height() * 3 / 4)), QColor(192, 0, 127));
+    int inverted = 0, plain = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < barEnd; ++x) {
+            inverted += shot.pixel(x, y) == qRgb(200, 156, 200);
+            plain += shot.pixel(x, y) == qRgb(55, 99, 55);
+        }
+    EXPECT_GT(inverted, 50);
+    EXPECT_EQ(plain, 0);
+
+    QWidget* pic = child("Pic");  // over the bar, and over the hint
+    EXPECT_EQ(pic->childAt(5, 5), speech());
+    EXPECT_EQ(pic->childAt(pic->width() - 5, pic->height() - 3), speech());
+    QStringList log;
+    QObject::connect(speech(), &ui::ClickLabel::pressed, [&](int code) { log << QString::number(code); });
+    QObject::connect(speech(), &ui::ClickLabel::clicked, [&] { log << "click"; });
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+        clickSpeech(button);
+        log << QStringLiteral("(%1)").arg(state().ClickButton);
+    }
+    EXPECT_EQ(log.join(' '), "2 click (2) 4 click (4) 1 click (1)");
+}
+
+TEST_F(WindowTest, MenuChecksMirrorTheGameAndSuperFastOnlyChangesTheInterval)
+{
+    start(false);
+    state().soundOn = state().eventsOn = false;  // out of step with the check marks
+    action("mnuBGM")->trigger();
+    action("mnuIVENT")->trigger();
+    EXPECT_TRUE(state().soundOn && state().eventsOn);
+    action("mnuMODE")->trigger();
+    EXPECT_EQ(shown(), "Opt2 mnuBGM mnuMODE mnuIVENT | cleared  | 100 ms stopped");  // a stopped clock stays stopped
+    action("mnuMODE")->trigger();
+    EXPECT_EQ(shown(), "Opt2 mnuBGM mnuIVENT | cleared  | 500 ms stopped");
+}
+
+TEST_F(WindowTest, HelpShowsTheVersionThenHowToPlayLineByLine)
+{
+    start(false);
+    QTest::mouseClick(child("Com"), Qt::LeftButton);
+    const QStringList help = {
+        "生き物をもこぴにと育成していきます。", "期間は２４日間。", "その前に各能力のどれか一つでも一杯になったら",
+        "エンディングへと移行します｡", "", "育成は簡単です｡", "コマンドを押しておけば自然に生き物は成長していきます｡",
+        "その際に､疲労度がたまるので", "（もこぴが喋るところの紫のバーが疲労度です）",
+        "適当に休んで疲れを癒してあげましょう｡", "", "「イベントアリ」をＯＮにすると",
+        "時折生き物が声をかけてくることがあります｡", "そのときは画面の指示に従って",
+        "マウスをクリックして答えてあげましょう｡", "", "オプションの「超早モード」で、時を早くすることが出来ます。",
+        "一度クリアしたエンディングは、「エンディング」の項目で", "回想することが出来ます｡",
+        "その際に､現在育成している生き物はクリアされてしまうので", "気をつけましょう｡", "",
+        "各アイテムの上でマウスをしばらくおくと､各説明が出ます｡", "絵の画面をクリックすると生き物を撫でることが出来ます｡ ",
+        "撫でると、日数が少し経過してしまいますが。"};
+    EXPECT_EQ(dialogs.boxes.join("\n----\n").toStdString(),  // no line break after the last
+              ("message: もこぴ育成\nVER１．０３\n----\nmessage: " + help.join('\n')).toStdString());
+}
+
+// One box naming the picture file by its full path, a non-zero exit, nothing left running and no title scene.
+void expectStoppedOn(WindowTest& t, const char* file, const char* what)
+{
+    EXPECT_EQ(t.dialogs.boxes.filter("fatal: "), QStringList{"fatal: " + QString(what) + "\n\n" + t.path(file) + "\n\nもこぴ育成を終了します。"});
+    EXPECT_EQ(t.exitCodes, std::vector<int>{ui::MissingPictureExitCode});
+    EXPECT_FALSE(t.window->isRunning() || t.window->isVisible() || t.window->sounds().isOpen());
+    EXPECT_NE(t.state().Scene, SceneValue("stop"));
+}
+
+TEST_F(WindowTest, AnUnreadableLoadingPictureStopsStartUpBeforeAnyScene)
+{
+    writeFixturePicture(dir.path(), "load.bmp", true);
+    start();
+    expectStoppedOn(*this, "load.bmp", "画像ファイルを読み込めません。");
+}
+
+TEST_F(WindowTest, TheTitlePictureGoneByALaterNewGameStopsThere)
+{
+    start();
+    state().EndingCleared[0] = true;
+    window->showClearedEndings(state().EndingCleared);
+    ASSERT_TRUE(QFile::remove(path("stt.bmp")));
+    dialogs.yes = true;
+    action("mnuEnding0")->trigger();  // a replay of ending 0, whose last click begins a new game
+    ASSERT_EQ(state().Scene, SceneValue::ending(0));
+    for (int i = 0; i < 40 && exitCodes.empty(); ++i)
+        clickSpeech();
+    expectStoppedOn(*this, "stt.bmp", "画像ファイルが見つかりません。");
+}
+
+TEST_F(WindowTest, AMissingPictureEndsTheRealEventLoopWithTheErrorStatus)
+{
+    QFile::remove(path("raku.bmp"));
+    QObject giveUp;  // a broken start-up fails the test instead of hanging it
+    QTimer::singleShot(20000, &giveUp, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(ui::runGame(*qApp, dialogs, {dir.path(), 0, {}}), ui::MissingPictureExitCode);
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_TRUE(dialogs.boxes[0].startsWith("fatal: ") && dialogs.boxes[0].contains(path("raku.bmp"))) << qPrintable(dialogs.boxes[0]);
+}
+
+TEST(Application, JapaneseBoxButtonsAndFontAndAnIconFromTheAppFolderOrDrawn)
+{
+    ui::prepareApplication(*qApp);
+    EXPECT_TRUE(QCoreApplication::translate("QPlatformTheme", "&Yes").startsWith("はい"));
+    EXPECT_EQ(QFontInfo(QApplication::font()).family(), "IPAPGothic");
+
+    QTemporaryDir dir;
+    const auto iconPixel = [&] { return ui::applicationIcon(dir.path() + "/").pixmap(32).toImage().pixel(16, 16); };
+    EXPECT_EQ(iconPixel(), ui::drawnIcon().toImage().pixel(16, 16));
+    QImage red(32, 32, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(dir.filePath("icon.png")));
+    EXPECT_EQ(iconPixel(), qRgb(255, 0, 0));
+}
+
+}  // namespace mokopi::testing
