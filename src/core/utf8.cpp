@@ -1,27 +1,45 @@
 #include "core/utf8.h"
 
+#include <cstdint>
+
 namespace mokopi {
 
-namespace {
-
-// Bytes taken by the character that starts with `lead`.
-std::size_t sequenceLength(unsigned char lead)
+CodePoint nextCodePoint(std::string_view text, std::size_t at)
 {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
-    return 1;  // a stray byte counts as one character of its own
+    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[at + i]); };
+    const std::uint8_t lead = byte(0);
+    if (lead < 0x80)
+        return {lead, 1};
+    std::size_t length = 0;
+    char32_t value = 0;
+    char32_t smallest = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2, value = lead & 0x1F, smallest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, value = lead & 0x0F, smallest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, value = lead & 0x07, smallest = 0x10000;
+    } else {
+        return {};
+    }
+    if (text.size() - at < length)
+        return {};
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return {};
+        value = (value << 6) | (byte(i) & 0x3F);
+    }
+    if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        return {};
+    return {value, length};
 }
-
-}  // namespace
 
 std::string firstCharacters(std::string_view utf8, std::size_t count)
 {
     std::size_t end = 0;
     for (std::size_t taken = 0; taken < count && end < utf8.size(); ++taken) {
-        std::size_t next = end + sequenceLength(static_cast<unsigned char>(utf8[end]));
-        end = next < utf8.size() ? next : utf8.size();
+        const std::size_t length = nextCodePoint(utf8, end).length;
+        end += length == 0 ? 1 : length;
     }
     return std::string(utf8.substr(0, end));
 }

@@ -1,10 +1,11 @@
 #include "persist/cp932.h"
 
+#include "core/utf8.h"
+
 #include <iconv.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
 
 namespace mokopi {
 namespace {
@@ -47,50 +48,6 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     return out;
 }
 
-// The next code point of a UTF-8 text and its length in bytes, or a length
-// of 0 for a malformed sequence (overlong forms, surrogates, cut-off bytes).
-struct CodePoint {
-    char32_t value = 0;
-    std::size_t length = 0;
-};
-
-CodePoint nextCodePoint(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[at + i]); };
-    const std::uint8_t lead = byte(0);
-    if (lead < 0x80) {
-        return {lead, 1};
-    }
-    std::size_t length = 0;
-    char32_t value = 0;
-    char32_t smallest = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2, value = lead & 0x1F, smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, value = lead & 0x0F, smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, value = lead & 0x07, smallest = 0x10000;
-    } else {
-        return {};
-    }
-    if (text.size() - at < length) {
-        return {};
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            return {};
-        }
-        value = (value << 6) | (byte(i) & 0x3F);
-    }
-    if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-        return {};
-    }
-    return {value, length};
-}
-
-bool isControl(char32_t c) {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
-}
-
 // Calls visit(character, savable) for each character of a UTF-8 text; a
 // malformed byte is visited alone, as an unsavable character.
 template <class Visit>
@@ -105,7 +62,7 @@ void visitCharacters(std::string_view text, Visit visit) {
         const std::string_view character = text.substr(at, cp.length);
         // A quote would end the name early in the file and a line break
         // would end the record: neither could be read back.
-        visit(character, cp.value != U'"' && !isControl(cp.value) && toCp932(character).has_value());
+        visit(character, cp.value != U'"' && !isControlCharacter(cp.value) && toCp932(character).has_value());
         at += cp.length;
     }
 }

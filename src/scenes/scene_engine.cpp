@@ -15,14 +15,6 @@ constexpr Rgb IdleTextColour{55, 99, 55};
 constexpr const char* ClickHint = "くりっく！！　";
 constexpr std::size_t NameLength = 5;
 
-bool isControl(const std::string& character)
-{
-    const auto lead = static_cast<unsigned char>(character[0]);
-    if (character.size() == 1)
-        return lead < 0x20 || lead == 0x7F;
-    return character.size() == 2 && lead == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0;
-}
-
 // How a character the save file cannot keep is named in the refusal.
 std::string describe(const std::string& character)
 {
@@ -30,7 +22,7 @@ std::string describe(const std::string& character)
         return "改行";
     if (character == "\t")
         return "タブ";
-    if (isControl(character))
+    if (isControlCharacter(nextCodePoint(character, 0).value))
         return "制御文字";
     return "「" + character + "」";
 }
