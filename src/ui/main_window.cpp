@@ -218,10 +218,8 @@ void MainWindow::buildMenus()
         QAction* action = menu->addAction(QString::fromUtf8(caption));
         action->setObjectName(QLatin1String(name));
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, handler] {
-            call([this, handler] { (game_.get()->*handler)(); });
-            mirrorMenus();
-        });
+        connect(action, &QAction::triggered, this,
+                [this, handler] { call([this, handler] { (game_.get()->*handler)(); }); });
         return action;
     };
     QMenu* mnu2 = bar->addMenu(QStringLiteral("オプション"));
@@ -390,12 +388,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     halt();
     endProgram(0);
-}
-
-void MainWindow::mirrorMenus()
-{
-    const GameState& s = game_->state();
-    showSwitches(s.soundOn, s.superFast, s.eventsOn);
 }
 
 void MainWindow::showHelp()

@@ -106,7 +106,6 @@ private:
     // Stops the timers and releases the sounds: no game handler runs after.
     void halt();
     void endProgram(int exitCode);
-    void mirrorMenus();
     void showHelp();
 
     Dialogs& dialogs_;
