@@ -6,7 +6,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/game.h"
+#include "game/game.h"
+#include "persist/cp932.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ int playPeriod(Game& game)
 
 // A game after start-up, on its first title, seen by no one.
 struct Player {
-    explicit Player(Random& random) : game(outside, random)
+    explicit Player(Random& random) : game(outside, random, unsavableCharacters)
     {
         game.Form_Load();
         game.Opening();

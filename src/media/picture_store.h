@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "media/picture_id.h"
+#include "game/picture_id.h"
 
 namespace mokopi {
 

@@ -1,6 +1,6 @@
 #include "persist/cp932.h"
 
-#include "core/utf8.h"
+#include "game/utf8.h"
 
 #include <iconv.h>
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <variant>
 
-#include "core/save_record.h"
+#include "game/save_record.h"
 
 namespace mokopi {
 

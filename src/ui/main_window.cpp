@@ -11,11 +11,12 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "core/game.h"
-#include "core/random.h"
-#include "core/status_display.h"
+#include "game/game.h"
+#include "game/random.h"
+#include "game/status_display.h"
 #include "media/picture_store.h"
 #include "media/sound_bank.h"
+#include "persist/cp932.h"
 #include "ui/app_icon.h"
 #include "ui/colours.h"
 #include "ui/command_button.h"
@@ -87,7 +88,7 @@ MainWindow::MainWindow(Dialogs& dialogs, std::unique_ptr<Random> random, WindowO
     appPath_ = appFolder(options_.appPath);
     sounds_ = std::make_unique<SoundBank>(appPath_);
     store_ = std::make_unique<PictureStore>(appPath_);
-    game_ = std::make_unique<Game>(*this, *random_);
+    game_ = std::make_unique<Game>(*this, *random_, unsavableCharacters);
     call([this] { game_->Form_Load(); });
     timAnm_->start(100);
     timSya_->start(1000);

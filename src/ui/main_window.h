@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
-#include "core/outside.h"
-#include "core/random.h"
+#include "game/outside.h"
+#include "game/random.h"
 #include "ui/grid_layout.h"
 
 class QAction;

@@ -2,7 +2,7 @@
 
 #include <variant>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "persist/save_codec.h"
 #include "persist/save_file.h"
 #include "ui/dialogs.h"

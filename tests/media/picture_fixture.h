@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "media/picture_id.h"
+#include "game/picture_id.h"
 
 namespace mokopi::testing {
 

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/game.h"
+#include "game/game.h"
+#include "persist/cp932.h"
 #include "support/recording_outside.h"
 #include "support/scripted_random.h"
 
@@ -44,7 +45,7 @@ protected:
 
     RecordingOutside out;
     ScriptedRandom rnd;
-    Game game{out, rnd};
+    Game game{out, rnd, unsavableCharacters};
 };
 
 }  // namespace mokopi::testing

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/outside.h"
+#include "game/outside.h"
 
 namespace mokopi::testing {
 

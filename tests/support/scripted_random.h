@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/random.h"
+#include "game/random.h"
 
 namespace mokopi::testing {
 

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "media/picture_fixture.h"
 #include "media/sound_bank.h"
 #include "ui/dialogs.h"

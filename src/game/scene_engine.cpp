@@ -1,10 +1,9 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
-#include "core/utf8.h"
-#include "persist/cp932.h"
-#include "scenes/page_text.h"
+#include "game/game.h"
+#include "game/utf8.h"
+#include "game/page_text.h"
 
 namespace mokopi {
 
@@ -136,7 +135,7 @@ std::string Game::askName(const NameQuestion& question)
         if (answer.empty())
             return std::string(question.fallback);
         std::string name = firstCharacters(answer, NameLength);
-        const std::vector<std::string> unsavable = unsavableCharacters(name);
+        const std::vector<std::string> unsavable = unsavable_(name);
         if (unsavable.empty())
             return name;
         out_.tell(refusal(unsavable));

@@ -1,4 +1,4 @@
-#include "media/animation.h"
+#include "game/animation.h"
 
 namespace mokopi {
 

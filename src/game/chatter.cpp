@@ -1,6 +1,6 @@
-#include "scenes/chatter.h"
+#include "game/chatter.h"
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace mokopi {
 

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "core/game.h"
-#include "scenes/scene_names.h"
+#include "game/game.h"
+#include "game/scripts/scene_names.h"
 
 namespace mokopi {
 

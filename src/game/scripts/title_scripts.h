@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scenes/script.h"
+#include "game/script.h"
 
 namespace mokopi {
 

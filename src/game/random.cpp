@@ -1,4 +1,4 @@
-#include "core/random.h"
+#include "game/random.h"
 
 #include <chrono>
 

@@ -1,9 +1,9 @@
-#include "scenes/event_scripts.h"
+#include "game/scripts/event_scripts.h"
 
 #include <map>
 
-#include "scenes/scene_names.h"
-#include "scenes/script_builders.h"
+#include "game/scripts/scene_names.h"
+#include "game/scripts/script_builders.h"
 
 namespace mokopi {
 

@@ -1,9 +1,9 @@
-#include "scenes/script.h"
+#include "game/script.h"
 
-#include "scenes/ending_scripts.h"
-#include "scenes/event_scripts.h"
-#include "scenes/scene_names.h"
-#include "scenes/title_scripts.h"
+#include "game/scripts/ending_scripts.h"
+#include "game/scripts/event_scripts.h"
+#include "game/scripts/scene_names.h"
+#include "game/scripts/title_scripts.h"
 
 namespace mokopi {
 

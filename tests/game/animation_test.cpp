@@ -1,6 +1,6 @@
 #include <tuple>
 
-#include "media/animation.h"
+#include "game/animation.h"
 #include "support/game_fixture.h"
 
 namespace mokopi::testing {

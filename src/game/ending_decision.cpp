@@ -1,4 +1,4 @@
-#include "scenes/ending_decision.h"
+#include "game/ending_decision.h"
 
 namespace mokopi {
 

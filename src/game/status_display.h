@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/rgb.h"
+#include "game/rgb.h"
 
 namespace mokopi {
 

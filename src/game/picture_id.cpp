@@ -1,4 +1,4 @@
-#include "media/picture_id.h"
+#include "game/picture_id.h"
 
 namespace mokopi {
 

@@ -1,10 +1,10 @@
-#include "scenes/ending_scripts.h"
+#include "game/scripts/ending_scripts.h"
 
 #include <array>
 #include <initializer_list>
 #include <string_view>
 
-#include "scenes/script_builders.h"
+#include "game/scripts/script_builders.h"
 
 namespace mokopi {
 

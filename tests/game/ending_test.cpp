@@ -1,6 +1,6 @@
 #include <tuple>
 
-#include "scenes/ending_decision.h"
+#include "game/ending_decision.h"
 #include "support/game_fixture.h"
 
 namespace mokopi::testing {

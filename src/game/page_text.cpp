@@ -1,4 +1,4 @@
-#include "scenes/page_text.h"
+#include "game/page_text.h"
 
 namespace mokopi {
 

@@ -4,13 +4,14 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "core/outside.h"
-#include "core/random.h"
-#include "core/rgb.h"
-#include "core/save_record.h"
-#include "scenes/scene_value.h"
-#include "scenes/script.h"
+#include "game/outside.h"
+#include "game/random.h"
+#include "game/rgb.h"
+#include "game/save_record.h"
+#include "game/scene_value.h"
+#include "game/script.h"
 
 namespace mokopi {
 
@@ -47,9 +48,17 @@ struct GameState {
     Rgb panelText{0, 0, 0};        // LblStr
 };
 
+// The characters of a name that the save file could not keep, each listed
+// once; empty for a name that saves. The save file's encoding is not the
+// game's business, so whoever builds the game hands this in.
+using UnsavableCharacters = std::vector<std::string> (*)(std::string_view name);
+
 class Game {
 public:
-    Game(Outside& outside, Random& random) : out_(outside), rnd_(random) {}
+    Game(Outside& outside, Random& random, UnsavableCharacters unsavable)
+        : out_(outside), rnd_(random), unsavable_(unsavable)
+    {
+    }
 
     GameState& state() { return s_; }
     const GameState& state() const { return s_; }
@@ -100,6 +109,7 @@ private:
 
     Outside& out_;
     Random& rnd_;
+    UnsavableCharacters unsavable_;
     GameState s_;
 };
 

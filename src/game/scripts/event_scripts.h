@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "scenes/script.h"
+#include "game/script.h"
 
 namespace mokopi {
 

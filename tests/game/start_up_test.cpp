@@ -1,4 +1,4 @@
-#include "core/status_display.h"
+#include "game/status_display.h"
 #include "support/game_fixture.h"
 
 namespace mokopi::testing {

@@ -4,8 +4,9 @@
 #include <random>
 #include <set>
 
-#include "core/game.h"
-#include "scenes/event_scripts.h"
+#include "game/game.h"
+#include "game/scripts/event_scripts.h"
+#include "persist/cp932.h"
 #include "support/recording_outside.h"
 
 namespace mokopi::testing {
@@ -29,7 +30,7 @@ TEST(SoakTest, RandomGamesKeepTheSceneAndClockRulesAndAllReachAnEnding)
     for (unsigned seed = 0; seed < 700; ++seed) {
         RecordingOutside out;  // answers every box with cancel and No
         ClockSeededRandom rnd(seed);
-        Game game(out, rnd);
+        Game game(out, rnd, unsavableCharacters);
         const GameState& st = game.state();
         std::mt19937 player(seed);
         const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(player); };

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "media/picture_id.h"
-#include "scenes/scene_value.h"
+#include "game/picture_id.h"
+#include "game/scene_value.h"
 
 namespace mokopi {
 

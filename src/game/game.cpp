@@ -1,8 +1,8 @@
-#include "core/game.h"
+#include "game/game.h"
 
-#include "media/animation.h"
-#include "scenes/ending_decision.h"
-#include "scenes/scene_names.h"
+#include "game/animation.h"
+#include "game/ending_decision.h"
+#include "game/scripts/scene_names.h"
 
 namespace mokopi {
 

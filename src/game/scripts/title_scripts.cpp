@@ -1,7 +1,7 @@
-#include "scenes/title_scripts.h"
+#include "game/scripts/title_scripts.h"
 
-#include "scenes/scene_names.h"
-#include "scenes/script_builders.h"
+#include "game/scripts/scene_names.h"
+#include "game/scripts/script_builders.h"
 
 namespace mokopi {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "media/picture_id.h"
-#include "scenes/scene_value.h"
+#include "game/picture_id.h"
+#include "game/scene_value.h"
 
 namespace mokopi {
 

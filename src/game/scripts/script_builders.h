@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/game.h"
-#include "scenes/script.h"
+#include "game/game.h"
+#include "game/script.h"
 
 // Short words for writing script tables.
 namespace mokopi::script {
