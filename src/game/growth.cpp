@@ -43,8 +43,11 @@ void Game::HourTick()
         StatusAdd(skill, -loss);
     }
 
+    // The roll is drawn every hour, but an ending that has begun is always
+    // told: no event may take its place, or the player would never see it.
     const int roll = rnd_.R(300);
-    if (roll >= 290 && s_.eventsOn && startEventOfTheHour())
+    const bool endingRunning = s_.Scene.endingNumber().has_value();
+    if (roll >= 290 && s_.eventsOn && !endingRunning && startEventOfTheHour())
         return;
     Hyouji();
 }

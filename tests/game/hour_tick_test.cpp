@@ -180,6 +180,33 @@ TEST_F(HourTickTest, AnEventInALaterPettingHourLetsTheRemainingHoursRunInsideIt)
     EXPECT_EQ(out.sounds, std::vector<int>{3});  // the first event never ended
 }
 
+// Once begun, an ending is told: an event roll in the same hour, or in a later petting hour, tries no rule
+// (no R(100) is drawn) and starts nothing, though the hours themselves still run under the story.
+TEST_F(HourTickTest, AnEndingThatHasBegunIsNeverReplacedByAnEvent)
+{
+    st().Status = {253, 0, 10, 0};
+    st().Command = SongCommand;
+    tick({R(2, 1), R(3, 0), R(2, 0), R(300, 299)});  // song 253 + 2 fills up mid-hour
+    EXPECT_EQ(st().Scene, SceneValue::ending(3));
+    EXPECT_TRUE(st().EndingCleared[3]);
+
+    // Equal song and dance would start "イコール" on any successful roll, with no R(100) of its own.
+    startRaising();
+    st().Status = {100, 100, 0, 0};
+    st().Command = RestCommand;
+    st().Day = 23;
+    st().Hour = 23;
+    rnd.push({R(10, 0)});  // the first petting hour ends day 24 and draws nothing
+    for (int hour = 2; hour <= 11; ++hour)
+        rnd.push(RestHour + std::vector{R(300, hour == 2 ? 299 : 0)});
+    game.IMG_MouseDown();
+    EXPECT_EQ(rnd.left(), 0u);
+    EXPECT_EQ(st().Scene, SceneValue::ending(2));
+    EXPECT_EQ(st().Day, 24);
+    EXPECT_EQ(st().Hour, 10);
+    EXPECT_FALSE(out.clockRunning);
+}
+
 // Every draw is 0.5, so every chance is known: R(2) = 1, R(3) = 1, R(10) = 5 and the event roll R(300) = 150
 // never reaches 290. A training hour gives skill +2, fatigue +2, affection -1; a rest hour fatigue -3 and
 // dance -1; petting affection +15; the fatigue bonus +0.
