@@ -21,8 +21,10 @@
 #include "ui/colours.h"
 #include "ui/command_button.h"
 #include "ui/dialogs.h"
+#include "ui/focus_mark.h"
 #include "ui/fonts.h"
 #include "ui/help_text.h"
+#include "ui/keyboard.h"
 #include "ui/pet_picture.h"
 #include "ui/save_commands.h"
 #include "ui/speech_panel.h"
@@ -190,10 +192,18 @@ void MainWindow::buildControls()
             [this](int code) { call([this, code] { game_->Lbl_MouseDown(static_cast<std::uint8_t>(code)); }); });
     connect(lbl, &ClickLabel::clicked, this, [this] { call([this] { game_->Lbl_Click(); }); });
 
-    QWidget* order[] = {opt_[0], opt_[1], opt_[2], com_, lblTimDay_, picStr_, lblDay_, lblStr_, pic_,
-                        lbl, pic_->clickHint()};
+    // The design's order, less the panels and the click hint, which never
+    // take the focus. Tab also stops at the hour, the day and the status, and
+    // last at the pet, which has no place in the design.
+    for (QWidget* readable : {static_cast<QWidget*>(lblTimDay_), static_cast<QWidget*>(lblDay_),
+                              static_cast<QWidget*>(lblStr_)})
+        readable->setFocusPolicy(Qt::TabFocus);
+    QWidget* order[] = {opt_[0], opt_[1], opt_[2], com_, lblTimDay_, lblDay_, lblStr_, lbl, img_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
+    lbl->setFocus();
+    new FocusMark(client_);
+    addWindowKeys(this, {{opt_[0], opt_[1], opt_[2]}, com_, img_});
 }
 
 void MainWindow::buildMenus()
@@ -243,6 +253,7 @@ void MainWindow::buildMenus()
         connect(action, &QAction::triggered, this, [this, n] { call([this, n] { game_->mnuEnding_Click(n); }); });
         mnuEnding_[n] = action;
     }
+    addMenuShortcuts(save, load, mnuEnd);
 }
 
 Decorations MainWindow::estimatedDecorations() const

@@ -1,7 +1,10 @@
 #include "ui/pet_picture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "ui/keyboard.h"
 
 namespace mokopi::ui {
 
@@ -9,6 +12,8 @@ PetPicture::PetPicture(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("IMG"));
     setToolTip(QStringLiteral("なでなでします"));
+    // Reached by Tab; a click pets without taking the focus from the speech line.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void PetPicture::setPixmap(const QPixmap& pixmap)
@@ -33,6 +38,17 @@ void PetPicture::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     emit pressed();
+}
+
+void PetPicture::keyPressEvent(QKeyEvent* event)
+{
+    if (!isActivationKey(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        emit pressed();
 }
 
 }  // namespace mokopi::ui

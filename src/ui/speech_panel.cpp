@@ -1,11 +1,13 @@
 #include "ui/speech_panel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/grid_layout.h"
+#include "ui/keyboard.h"
 
 namespace mokopi::ui {
 
@@ -27,6 +29,7 @@ ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
 {
     // A right click answers the game; it must not open a menu.
     setContextMenuPolicy(Qt::PreventContextMenu);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
@@ -51,6 +54,22 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (click)
         emit clicked();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int code = speechKeyButton(*event);
+    if (code == 0) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // A key held down repeats faster than anyone clicks: only its first
+    // press counts.
+    if (event->isAutoRepeat())
+        return;
+    emit pressed(code);
+    emit clicked();
 }
 
 FatigueBar::FatigueBar(QWidget* parent) : QWidget(parent)

@@ -7,7 +7,8 @@ namespace mokopi::ui {
 
 // A label that reports a press of any mouse button (1 left, 2 right,
 // 4 middle) and then the click it makes: the press always comes first, so
-// the game knows which button the click was made with.
+// the game knows which button the click was made with. The keys that stand
+// for the left and right buttons report the same press and click.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Qt::MouseButton pressedButton_ = Qt::NoButton;
@@ -59,7 +61,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-
     ClickLabel* lbl_;
     FatigueBar* bar_;
     QLabel* kazari_;
