@@ -17,6 +17,7 @@
 #include "media/picture_store.h"
 #include "media/sound_bank.h"
 #include "persist/cp932.h"
+#include "ui/accessibility.h"
 #include "ui/app_icon.h"
 #include "ui/colours.h"
 #include "ui/command_button.h"
@@ -84,6 +85,7 @@ MainWindow::MainWindow(Dialogs& dialogs, std::unique_ptr<Random> random, WindowO
     installFontSubstitutions();
     buildControls();
     buildMenus();
+    describeControls(this);
 
     // Start-up, in the game's order.
     random_ = random ? std::move(random) : std::make_unique<ClockSeededRandom>();
@@ -193,8 +195,8 @@ void MainWindow::buildControls()
     connect(lbl, &ClickLabel::clicked, this, [this] { call([this] { game_->Lbl_Click(); }); });
 
     // The design's order, less the panels and the click hint, which never
-    // take the focus. Tab also stops at the hour, the day and the status, and
-    // last at the pet, which has no place in the design.
+    // take the focus. Tab also stops at the hour, the day and the status, for
+    // screen readers, and last at the pet, which has no place in the design.
     for (QWidget* readable : {static_cast<QWidget*>(lblTimDay_), static_cast<QWidget*>(lblDay_),
                               static_cast<QWidget*>(lblStr_)})
         readable->setFocusPolicy(Qt::TabFocus);
@@ -410,9 +412,17 @@ void MainWindow::showHelp()
 
 // Outside -------------------------------------------------------------------
 
-void MainWindow::showPicture(Picture picture) { img_->setPixmap(store_->picture(picture)); }
+void MainWindow::showPicture(Picture picture)
+{
+    img_->setPixmap(store_->picture(picture));
+    img_->setAccessibleName(pictureName(picture));
+}
 
-void MainWindow::showTitlePicture() { img_->setPixmap(store_->readFile(TitlePictureFile, img_->size())); }
+void MainWindow::showTitlePicture()
+{
+    img_->setPixmap(store_->readFile(TitlePictureFile, img_->size()));
+    img_->setAccessibleName(titlePictureName());
+}
 
 void MainWindow::setSpeech(const std::string& text) { pic_->speech()->setText(toQt(text)); }
 
@@ -426,6 +436,8 @@ void MainWindow::showStatus(const StatusView& view)
 {
     lblTimDay_->setText(toQt(hourCaption(view)));
     lblDay_->setText(toQt(dayCaption(view)));
+    lblTimDay_->setAccessibleName(spokenHour(view));
+    lblDay_->setAccessibleName(spokenDay(view));
     lblStr_->setText(toQt(statusCaption(view)));
     setColour(picStr_, QPalette::Window, toQColor(view.panelBackground));
     setColour(lblStr_, QPalette::WindowText, toQColor(view.panelText));

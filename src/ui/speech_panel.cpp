@@ -1,5 +1,6 @@
 #include "ui/speech_panel.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -77,6 +78,15 @@ FatigueBar::FatigueBar(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void FatigueBar::setValue(int value)
+{
+    if (value == value_)
+        return;
+    value_ = value;
+    QAccessibleValueChangeEvent changed(this, value);
+    QAccessible::updateAccessibility(&changed);
+}
+
 void FatigueBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -116,7 +126,7 @@ SpeechPanel::SpeechPanel(QWidget* parent) : QWidget(parent)
 
 void SpeechPanel::setFatigue(int units)
 {
-    fatigue_ = units;
+    bar_->setValue(units);
     placeChildren();
 }
 
@@ -136,7 +146,7 @@ void SpeechPanel::placeChildren()
     };
     place(lbl_, 0, 0, 255, 10);
     place(kazari_, 0, 8, 255, 2);
-    bar_->setGeometry(0, 0, fatigueBarPixels(fatigue_, width()), height());
+    bar_->setGeometry(0, 0, fatigueBarPixels(bar_->value(), width()), height());
 }
 
 }  // namespace mokopi::ui

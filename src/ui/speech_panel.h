@@ -35,8 +35,15 @@ public:
     static constexpr QRgb Fill = qRgb(192, 0, 0);
     explicit FatigueBar(QWidget* parent = nullptr);
 
+    // The fatigue it stands for, which screen readers read as its value.
+    int value() const { return value_; }
+    void setValue(int value);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    int value_ = 0;
 };
 
 // The speech panel `Pic`: the speech line `Lbl`, the fatigue bar `ShpHir`
@@ -64,7 +71,6 @@ private:
     ClickLabel* lbl_;
     FatigueBar* bar_;
     QLabel* kazari_;
-    int fatigue_ = 0;
 };
 
 }  // namespace mokopi::ui
