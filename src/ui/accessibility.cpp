@@ -155,6 +155,12 @@ void describeControls(QWidget* window)
     }
 }
 
+void rename(QWidget* control, const QString& name)
+{
+    if (control->accessibleName() != name)
+        control->setAccessibleName(name);
+}
+
 QString pictureName(Picture picture)
 {
     const char* name = "";

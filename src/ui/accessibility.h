@@ -17,6 +17,10 @@ namespace mokopi::ui {
 // change of its name.
 void describeControls(QWidget* window);
 
+// Gives a control a new accessible name. Screen readers hear of a change
+// only: the picture is set ten times a second and the day every hour.
+void rename(QWidget* control, const QString& name);
+
 // What the pet picture shows, as its name.
 QString pictureName(Picture picture);
 QString titlePictureName();
