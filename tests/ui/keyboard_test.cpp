@@ -120,6 +120,11 @@ TEST_F(KeyTest, TabGoesRoundTheControlsAndSpaceOrEnterOnThePetPetsIt)
     EXPECT_EQ(order.join(' '), "IMG Opt0 Com LblTimDay LblDay LblStr Lbl");  // the commands are one stop, as a choice
     key(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(focused(), "LblStr");
+    child("Opt0")->setFocus(Qt::TabFocusReason);
+    key(child("Opt0"), Qt::Key_Down);  // within the commands the arrows move, Space chooses
+    EXPECT_EQ(focused() + " " + QString::number(state().Command), "Opt1 2");
+    key(child("Opt1"), Qt::Key_Space);
+    EXPECT_EQ(state().Command, 1);
 
     play();
     child("IMG")->setFocus(Qt::TabFocusReason);
