@@ -155,7 +155,7 @@ void describeControls(QWidget* window)
     }
 }
 
-void rename(QWidget* control, const QString& name)
+void setSpokenName(QWidget* control, const QString& name)
 {
     if (control->accessibleName() != name)
         control->setAccessibleName(name);

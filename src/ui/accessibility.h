@@ -19,7 +19,7 @@ void describeControls(QWidget* window);
 
 // Gives a control a new accessible name. Screen readers hear of a change
 // only: the picture is set ten times a second and the day every hour.
-void rename(QWidget* control, const QString& name);
+void setSpokenName(QWidget* control, const QString& name);
 
 // What the pet picture shows, as its name.
 QString pictureName(Picture picture);

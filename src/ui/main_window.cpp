@@ -415,13 +415,13 @@ void MainWindow::showHelp()
 void MainWindow::showPicture(Picture picture)
 {
     img_->setPixmap(store_->picture(picture));
-    rename(img_, pictureName(picture));
+    setSpokenName(img_, pictureName(picture));
 }
 
 void MainWindow::showTitlePicture()
 {
     img_->setPixmap(store_->readFile(TitlePictureFile, img_->size()));
-    rename(img_, titlePictureName());
+    setSpokenName(img_, titlePictureName());
 }
 
 void MainWindow::setSpeech(const std::string& text) { pic_->speech()->setText(toQt(text)); }
@@ -436,8 +436,8 @@ void MainWindow::showStatus(const StatusView& view)
 {
     lblTimDay_->setText(toQt(hourCaption(view)));
     lblDay_->setText(toQt(dayCaption(view)));
-    rename(lblTimDay_, spokenHour(view));
-    rename(lblDay_, spokenDay(view));
+    setSpokenName(lblTimDay_, spokenHour(view));
+    setSpokenName(lblDay_, spokenDay(view));
     lblStr_->setText(toQt(statusCaption(view)));
     setColour(picStr_, QPalette::Window, toQColor(view.panelBackground));
     setColour(lblStr_, QPalette::WindowText, toQColor(view.panelText));
