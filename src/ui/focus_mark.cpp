@@ -11,7 +11,8 @@ namespace {
 // A rose line with a white rim, seen on the yellow panels, the coloured
 // buttons and the dark status panel alike.
 const QColor MarkColour{232, 64, 140};
-constexpr int MarkWidth = 3;
+// Thin, so that it covers little of what the control shows at its edge.
+constexpr int MarkWidth = 2;
 
 }  // namespace
 
@@ -70,7 +71,9 @@ void FocusMark::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF inner = QRectF(rect()).adjusted(MarkWidth, MarkWidth, -MarkWidth, -MarkWidth);
+    // The line's middle, with room for the rim outside it.
+    const qreal middle = MarkWidth / 2.0 + 1;
+    const QRectF inner = QRectF(rect()).adjusted(middle, middle, -middle, -middle);
     const qreal radius = std::min<qreal>(8, std::min(inner.width(), inner.height()) / 4);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::white, MarkWidth + 2));

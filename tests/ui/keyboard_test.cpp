@@ -146,7 +146,7 @@ TEST_F(KeyTest, TheFocusMarkShowsOnlyWhileTheKeyboardIsInUse)
     ASSERT_NE(mark, nullptr);
     const auto markPixel = [&](QWidget* control) {
         const QImage shot = window->grab().toImage();
-        const QPoint edge = control->mapTo(window.get(), QPoint(3, control->height() / 2));
+        const QPoint edge = control->mapTo(window.get(), QPoint(1, control->height() / 2));
         return QColor(shot.pixel(edge));
     };
     QWidget* com = child("Com");
