@@ -20,18 +20,19 @@ install_into() {
 }
 
 # Runs the save probe from folder $1 with a fresh home and the offscreen
-# platform; its report goes to $work/report.
-run_probe() {
+# platform: it must read its pictures from folder $2, save into folder $3 and
+# load that save back.
+expect_probe_saves() {
     cp "$probe" "$1/"
     mkdir -p "$work/home"
     status=0
     env -u XDG_DATA_HOME HOME="$work/home" QT_QPA_PLATFORM=offscreen timeout 60 "$1/$(basename "$probe")" \
         >"$work/report" || status=$?
     [ "$status" -eq 0 ] || { cat "$work/report"; fail "the probe stopped with status $status"; }
-}
-
-expect_report() {
-    grep -qxF "$1" "$work/report" || { cat "$work/report"; fail "no line \"$1\""; }
+    for line in "data: $2" "save: $3" "message: セーブしました" "message: ロードしました" "owner: タマ"; do
+        grep -qxF "$line" "$work/report" || { cat "$work/report"; fail "no line \"$line\""; }
+    done
+    [ -s "$3/mokopi.dat" ] || fail "no save in $3"
 }
 
 case $case in
@@ -58,23 +59,13 @@ layout)
 saves)
     install_into "$work/first"
     mv "$work/first" "$work/usr"
-    run_probe "$work/usr/games"
-    expect_report "data: $work/usr/share/games/mokopi/"
-    expect_report "save: $work/home/.local/share/mokopi/"
-    expect_report "message: セーブしました"
-    expect_report "message: ロードしました"
-    expect_report "owner: タマ"
-    [ -s "$work/home/.local/share/mokopi/mokopi.dat" ] || fail "no save in the player's folder"
+    expect_probe_saves "$work/usr/games" "$work/usr/share/games/mokopi/" "$work/home/.local/share/mokopi/"
     [ -z "$(find "$work/usr" -name 'mokopi.dat*')" ] || fail "a save inside the installation"
     ;;
 portable)
     cp -r "$app" "$work/copy"
     rm -f "$work/copy/mokopi.dat"
-    run_probe "$work/copy"
-    expect_report "data: $work/copy/"
-    expect_report "save: $work/copy/"
-    expect_report "owner: タマ"
-    [ -s "$work/copy/mokopi.dat" ] || fail "no save beside the program"
+    expect_probe_saves "$work/copy" "$work/copy/" "$work/copy/"
     [ -z "$(find "$work/home" -type f)" ] || fail "a portable copy wrote into the home folder"
     ;;
 validators)
