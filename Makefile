@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: setup configure build run test contact-sheet clean fuzz
+.PHONY: setup configure build run test package contact-sheet clean fuzz
 
 setup:
 	./scripts/setup
@@ -18,6 +18,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The Debian package: $(BUILD)/mokopi_<version>_<arch>.deb
+package: build
+	cmake --build $(BUILD) --target package
 
 # The save decoder under libFuzzer (clang only; not part of `make test`).
 FUZZ_BUILD ?= build-fuzz

@@ -53,13 +53,11 @@ QLabel* makeClockLabel(QWidget* parent, const char* name, const char* tip)
     return label;
 }
 
-QString appFolder(QString path)
+QString withSlash(QString folder)
 {
-    if (path.isEmpty())
-        path = QCoreApplication::applicationDirPath();
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    return path;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
 }
 
 }  // namespace
@@ -85,15 +83,15 @@ MainWindow::MainWindow(Dialogs& dialogs, std::unique_ptr<Random> random, WindowO
 
     // Start-up, in the game's order.
     random_ = random ? std::move(random) : std::make_unique<ClockSeededRandom>();
-    appPath_ = appFolder(options_.appPath);
-    sounds_ = std::make_unique<SoundBank>(appPath_);
-    store_ = std::make_unique<PictureStore>(appPath_);
+    folders_ = {withSlash(options_.folders.data), withSlash(options_.folders.save)};
+    sounds_ = std::make_unique<SoundBank>(folders_.data);
+    store_ = std::make_unique<PictureStore>(folders_.data);
     game_ = std::make_unique<Game>(*this, *random_, unsavableCharacters);
     call([this] { game_->Form_Load(); });
     timAnm_->start(100);
     timSya_->start(1000);
 
-    setWindowIcon(applicationIcon(appPath_));
+    setWindowIcon(applicationIcon(folders_.data));
     screenHeightPixels_ = options_.screenHeightPixels;
     if (screenHeightPixels_ <= 0) {
         const QScreen* screen = QGuiApplication::primaryScreen();
@@ -204,10 +202,10 @@ void MainWindow::buildMenus()
     mnu1->setObjectName(QStringLiteral("mnu1"));
     QAction* save = mnu1->addAction(QStringLiteral("セーブ"));
     save->setObjectName(QStringLiteral("mnuSAVE0"));
-    connect(save, &QAction::triggered, this, [this] { call([this] { saveGame(*game_, dialogs_, appPath_); }); });
+    connect(save, &QAction::triggered, this, [this] { call([this] { saveGame(*game_, dialogs_, folders_.save); }); });
     QAction* load = mnu1->addAction(QStringLiteral("ロード"));
     load->setObjectName(QStringLiteral("mnuSAVE1"));
-    connect(load, &QAction::triggered, this, [this] { call([this] { loadGame(*game_, dialogs_, appPath_); }); });
+    connect(load, &QAction::triggered, this, [this] { call([this] { loadGame(*game_, dialogs_, folders_.save); }); });
     mnu1->addSeparator()->setObjectName(QStringLiteral("bar2"));
     QAction* mnuEnd = mnu1->addAction(QStringLiteral("終了"));
     mnuEnd->setObjectName(QStringLiteral("mnuEnd"));

@@ -9,6 +9,7 @@
 
 #include "game/outside.h"
 #include "game/random.h"
+#include "ui/app_folders.h"
 #include "ui/grid_layout.h"
 
 class QAction;
@@ -32,8 +33,8 @@ class PetPicture;
 class SpeechPanel;
 
 struct WindowOptions {
-    // The application folder; empty means the executable's folder.
-    QString appPath;
+    // Where the pictures, sounds and icon are read, and the save file kept.
+    AppFolders folders;
     // The screen height the layout is computed from; 0 means the primary
     // screen's.
     int screenHeightPixels = 0;
@@ -58,7 +59,7 @@ public:
     ~MainWindow() override;
 
     Game& game() { return *game_; }
-    const QString& appPath() const { return appPath_; }
+    const AppFolders& folders() const { return folders_; }
     const WindowLayout& layout() const { return layout_; }
     const SoundBank& sounds() const { return *sounds_; }
     const PictureStore& pictures() const { return *store_; }
@@ -110,7 +111,7 @@ private:
 
     Dialogs& dialogs_;
     WindowOptions options_;
-    QString appPath_;
+    AppFolders folders_;
     WindowLayout layout_;
     Decorations decorations_;
     int screenHeightPixels_ = 0;

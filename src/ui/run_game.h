@@ -14,6 +14,6 @@ void prepareApplication(QApplication& app);
 // Start-up of the real program: prepares the application, creates the window
 // (which runs the game's start-up), shows it and runs until the player quits
 // (status 0) or a picture file fails (MissingPictureExitCode).
-int runGame(QApplication& app, Dialogs& dialogs, WindowOptions options = {});
+int runGame(QApplication& app, Dialogs& dialogs, WindowOptions options);
 
 }  // namespace mokopi::ui
