@@ -53,6 +53,8 @@ QLabel* makeClockLabel(QWidget* parent, const char* name, const char* tip)
     return label;
 }
 
+}  // namespace
+
 QString appFolder(QString path)
 {
     if (path.isEmpty())
@@ -61,8 +63,6 @@ QString appFolder(QString path)
         path += QLatin1Char('/');
     return path;
 }
-
-}  // namespace
 
 template <typename F>
 void MainWindow::call(F&& handler)

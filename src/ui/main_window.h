@@ -41,6 +41,9 @@ struct WindowOptions {
     std::function<void(int)> endProgram;
 };
 
+// The application folder that WindowOptions::appPath names, ending in "/".
+QString appFolder(QString appPath);
+
 // How long start-up waits for the window system to activate the window.
 inline constexpr int ActivationFallbackMs = 250;
 
