@@ -23,17 +23,23 @@ test: build
 package: build
 	cmake --build $(BUILD) --target package
 
-# The save decoder under libFuzzer (clang only; not part of `make test`).
+# The fuzz targets under libFuzzer with ASan and UBSan (clang only; not part
+# of `make test`): each runs FUZZ_SECONDS on inputs up to the 64 KiB a save
+# file may have, from the first second on (-len_control=0: no slow growth of
+# the length limit).
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 180
+FUZZ_TARGETS = save_decoder_fuzz play_loaded_fuzz
 
 fuzz:
 	@command -v clang++ >/dev/null || { echo "make fuzz needs clang and libclang-rt-14-dev"; exit 1; }
 	CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	mkdir -p $(FUZZ_BUILD)/corpus
-	$(FUZZ_BUILD)/save_decoder_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/save_record.dict \
-		$(FUZZ_BUILD)/corpus fuzz/seeds
+	set -e; for target in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ_BUILD)/corpus/$$target; \
+		$(FUZZ_BUILD)/$$target -max_len=65536 -len_control=0 -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/save_record.dict \
+			$(FUZZ_BUILD)/corpus/$$target fuzz/seeds; \
+	done
 
 # Every picture on one page for review: $(BUILD)/contact_sheet.png
 contact-sheet: configure

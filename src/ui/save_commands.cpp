@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "persist/save_codec.h"
 #include "persist/save_file.h"
+#include "persist/save_folder_lock.h"
 #include "ui/dialogs.h"
 #include "ui/help_text.h"
 
@@ -47,6 +48,17 @@ void loadGame(Game& game, Dialogs& dialogs, const QString& saveFolder)
         return;
     }
     game.load(std::get<SaveRecord>(record));
+}
+
+std::unique_ptr<SaveFolderLock> claimSaveFolder(const QString& saveFolder, Dialogs& dialogs)
+{
+    QDir().mkpath(saveFolder);
+    auto lock = std::make_unique<SaveFolderLock>(saveFolder);
+    if (!lock->heldElsewhere())
+        return lock;
+    dialogs.message(applicationTitle(),
+        QStringLiteral("もこぴ育成はすでに起動しています。\n先に起動したほうで遊んでください。"));
+    return nullptr;
 }
 
 }  // namespace mokopi::ui
