@@ -1,9 +1,12 @@
-// The cost of the pictures: filling the whole store as start-up does it, and
-// reading one picture (decode and smooth scale) to the pet area, at pixel
-// ratio 1 and 2. Reads the generated pictures of the build's app folder.
+// The cost of the pictures at the pet area's size, at pixel ratio 1 and 2:
+// looking for every file as start-up does, and a first showing of a picture
+// (read, decode and smooth scale, or a copy from the cache of scaled
+// pictures). Reads the generated pictures of the build's app folder; the
+// cache goes to a temporary folder.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include "media/picture_store.h"
 
@@ -16,24 +19,48 @@ const QSize PetArea(410, 395);
 
 QString appFolder() { return QStringLiteral(MOKOPI_APP_DIR "/"); }
 
-void BM_FillStore(benchmark::State& state)
-{
-    const QSize size = PetArea * static_cast<int>(state.range(0));
-    PictureStore store(appFolder());
-    for (auto _ : state)
-        store.loadAll(size);
-    state.SetLabel("34 pictures");
-}
-BENCHMARK(BM_FillStore)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+PictureDisplay display(const benchmark::State& state) { return {PetArea, static_cast<qreal>(state.range(0))}; }
 
-void BM_ReadOnePicture(benchmark::State& state)
+void BM_CheckFiles(benchmark::State& state)
 {
-    const QSize size = PetArea * static_cast<int>(state.range(0));
-    PictureStore store(appFolder());
+    const PictureStore store(appFolder());
     for (auto _ : state)
-        benchmark::DoNotOptimize(store.readFile("t0.bmp", size));
+        store.checkFiles();
+    state.SetLabel("36 files");
 }
-BENCHMARK(BM_ReadOnePicture)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckFiles)->Unit(benchmark::kMicrosecond);
+
+// A new store each time: nothing held, nothing cached.
+void BM_FirstShowingFromTheFile(benchmark::State& state)
+{
+    for (auto _ : state) {
+        PictureStore store(appFolder());
+        benchmark::DoNotOptimize(store.picture(Picture::t0, display(state)));
+    }
+}
+BENCHMARK(BM_FirstShowingFromTheFile)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// A new store each time on a cache that already holds the picture.
+void BM_FirstShowingFromTheCache(benchmark::State& state)
+{
+    QTemporaryDir cache;
+    PictureStore(appFolder(), cache.path()).picture(Picture::t0, display(state));
+    for (auto _ : state) {
+        PictureStore store(appFolder(), cache.path());
+        benchmark::DoNotOptimize(store.picture(Picture::t0, display(state)));
+    }
+}
+BENCHMARK(BM_FirstShowingFromTheCache)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// What the animation asks of the store on each tick.
+void BM_HeldPicture(benchmark::State& state)
+{
+    PictureStore store(appFolder());
+    store.picture(Picture::t0, display(state));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.picture(Picture::t0, display(state)));
+}
+BENCHMARK(BM_HeldPicture)->Arg(1);
 
 }  // namespace
 

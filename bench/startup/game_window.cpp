@@ -43,7 +43,7 @@ int main(int argc, char* argv[])
     const QString appFolder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     ui::prepareApplication(app);
     SilentDialogs dialogs;
-    ui::MainWindow window(dialogs, std::make_unique<ClockSeededRandom>(20240601), ui::WindowOptions{appFolder, 0, {}});
+    ui::MainWindow window(dialogs, std::make_unique<ClockSeededRandom>(20240601), ui::WindowOptions{appFolder, 0, {}, {}});
     QWidget* pet = window.findChild<QWidget*>(QStringLiteral("IMG"));
     bench::FirstPaintReporter reporter([&](QObject* watched) { return watched == pet && window.isRunning(); },
                                        [&, memory] {

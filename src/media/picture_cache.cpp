@@ -1,0 +1,104 @@
+#include "media/picture_cache.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstring>
+
+namespace mokopi {
+
+namespace {
+
+// An entry: this header, then the rows of pixels, 4 bytes a pixel, no padding.
+struct EntryHeader {
+    char magic[8];
+    qint64 sourceModifiedMs;
+    qint64 sourceBytes;
+    qint32 width;
+    qint32 height;
+    qint32 format;
+    qint32 reserved;
+    double pixelRatio;
+};
+
+constexpr char Magic[8] = {'M', 'O', 'K', 'O', 'P', 'I', 'C', '1'};
+
+EntryHeader headerFor(const QFileInfo& source, QSize pixelSize, QImage::Format format, qreal pixelRatio)
+{
+    EntryHeader h{};
+    std::memcpy(h.magic, Magic, sizeof Magic);
+    h.sourceModifiedMs = source.lastModified().toMSecsSinceEpoch();
+    h.sourceBytes = source.size();
+    h.width = pixelSize.width();
+    h.height = pixelSize.height();
+    h.format = format;
+    h.pixelRatio = pixelRatio;
+    return h;
+}
+
+bool isEntryFormat(QImage::Format format)
+{
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied;
+}
+
+}  // namespace
+
+PictureCache::PictureCache(QString folder) : folder_(std::move(folder)) {}
+
+QString PictureCache::entryPath(const QFileInfo& source, QSize pixelSize, qreal pixelRatio) const
+{
+    // One entry per source file, size and ratio; the folder's hash keeps two
+    // installations of the game apart.
+    const QByteArray folderHash = QCryptographicHash::hash(source.absolutePath().toUtf8(), QCryptographicHash::Sha1)
+                                      .toHex()
+                                      .left(16);
+    return QDir(folder_).filePath(QStringLiteral("%1-%2-%3x%4@%5.pic")
+                                      .arg(QString::fromLatin1(folderHash), source.fileName())
+                                      .arg(pixelSize.width())
+                                      .arg(pixelSize.height())
+                                      .arg(pixelRatio));
+}
+
+QImage PictureCache::load(const QFileInfo& source, QSize pixelSize, qreal pixelRatio) const
+{
+    if (folder_.isEmpty())
+        return {};
+    QFile entry(entryPath(source, pixelSize, pixelRatio));
+    if (!entry.open(QIODevice::ReadOnly))
+        return {};
+    EntryHeader h;
+    if (entry.read(reinterpret_cast<char*>(&h), sizeof h) != sizeof h)
+        return {};
+    const auto format = static_cast<QImage::Format>(h.format);
+    const EntryHeader expected = headerFor(source, pixelSize, format, pixelRatio);
+    if (std::memcmp(&h, &expected, sizeof h) != 0 || !isEntryFormat(format))
+        return {};
+    const qint64 pixelBytes = qint64(h.width) * h.height * 4;
+    QImage image(pixelSize, format);
+    if (image.isNull() || image.bytesPerLine() != h.width * 4
+        || entry.read(reinterpret_cast<char*>(image.bits()), pixelBytes) != pixelBytes)
+        return {};
+    image.setDevicePixelRatio(pixelRatio);
+    return image;
+}
+
+void PictureCache::store(const QFileInfo& source, const QImage& scaled, qreal pixelRatio) const
+{
+    if (folder_.isEmpty() || !isEntryFormat(scaled.format()) || scaled.bytesPerLine() != scaled.width() * 4)
+        return;
+    if (!QDir().mkpath(folder_))
+        return;
+    // Written aside and renamed over the old entry: a reader never sees half of one.
+    QSaveFile entry(entryPath(source, scaled.size(), pixelRatio));
+    if (!entry.open(QIODevice::WriteOnly))
+        return;
+    const EntryHeader h = headerFor(source, scaled.size(), scaled.format(), pixelRatio);
+    entry.write(reinterpret_cast<const char*>(&h), sizeof h);
+    entry.write(reinterpret_cast<const char*>(scaled.constBits()), scaled.sizeInBytes());
+    entry.commit();
+}
+
+}  // namespace mokopi
