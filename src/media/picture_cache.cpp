@@ -4,9 +4,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cstring>
+#include <filesystem>
 
 namespace mokopi {
 
@@ -91,14 +92,21 @@ void PictureCache::store(const QFileInfo& source, const QImage& scaled, qreal pi
         return;
     if (!QDir().mkpath(folder_))
         return;
-    // Written aside and renamed over the old entry: a reader never sees half of one.
-    QSaveFile entry(entryPath(source, scaled.size(), pixelRatio));
-    if (!entry.open(QIODevice::WriteOnly))
+    // Written aside and renamed over the old entry, so that a reader never
+    // sees half of one. Not synced to disk: a lost entry is only made again.
+    QTemporaryFile part(QDir(folder_).filePath(QStringLiteral("XXXXXX.part")));
+    if (!part.open())
         return;
     const EntryHeader h = headerFor(source, scaled.size(), scaled.format(), pixelRatio);
-    entry.write(reinterpret_cast<const char*>(&h), sizeof h);
-    entry.write(reinterpret_cast<const char*>(scaled.constBits()), scaled.sizeInBytes());
-    entry.commit();
+    if (part.write(reinterpret_cast<const char*>(&h), sizeof h) != qint64(sizeof h)
+        || part.write(reinterpret_cast<const char*>(scaled.constBits()), scaled.sizeInBytes()) != scaled.sizeInBytes()
+        || !part.flush())
+        return;
+    std::error_code failed;
+    std::filesystem::rename(part.fileName().toStdString(),
+                            entryPath(source, scaled.size(), pixelRatio).toStdString(), failed);
+    if (!failed)
+        part.setAutoRemove(false);  // it is the entry now
 }
 
 }  // namespace mokopi

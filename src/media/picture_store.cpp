@@ -19,11 +19,9 @@ std::optional<int> endingOf(Picture p)
 
 QImage decodeScaled(const QString& path, QSize pixelSize)
 {
-    // Decode by content, not by the name's extension: a file named .bmp that
-    // is something else must still either load or fail here, never later.
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
+    // A file that is no bitmap under its .bmp name is recognised by its
+    // content (or fails here); only then are the image format plugins loaded.
+    QImage image = QImageReader(path).read();
     if (image.isNull())
         throw PictureFileError(path, PictureFileError::Kind::Unreadable);
     if (image.size() != pixelSize)
