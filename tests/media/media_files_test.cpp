@@ -57,6 +57,10 @@ TEST_F(MediaFilesTest, EveryFileIsLookedForAtOnceButReadOnlyWhenFirstShown)
     EXPECT_EQ(t0.size(), QSize(40, 30));
     EXPECT_EQ(middle(t0), fixtureColour("t0.bmp"));
     EXPECT_EQ(middle(store.title(Display)), fixtureColour("stt.bmp"));
+    QImage png(24, 16, QImage::Format_RGB32);  // no bitmap under its .bmp name, but a picture all the same
+    png.fill(fixtureColour("t1.bmp"));
+    ASSERT_TRUE(png.save(dir.filePath("t1.bmp"), "PNG"));
+    EXPECT_EQ(middle(store.picture(Picture::t1, Display)), fixtureColour("t1.bmp"));
     EXPECT_EQ(failure([&] { store.picture(Picture::endai0, Display); }), "none");
     EXPECT_EQ(failure([&] { store.picture(Picture::endai1, Display); }), "unreadable " + dir.filePath("endai1.bmp"));
 }
