@@ -45,10 +45,11 @@ struct PictureDisplay {
 // A picture is read on its first showing, not at start-up, and is then held:
 // an everyday picture or a face for the rest of the run, an ending's pair
 // only while that ending is shown (asking for any other picture, or for the
-// title, lets it go). The title is read again at every new game and not held;
-// "did.bmp", which nothing shows, is never read. So that a missing file still
-// stops the game at once, checkFiles() looks for every file up front; a file
-// that turns out unreadable stops it when it is first needed.
+// title, lets it go). The title is read again at every new game and not held.
+// "did.bmp", which nothing shows, is never read, nor is the loading card: with
+// nothing to load before the title there is no wait to cover. So that a
+// missing file still stops the game at once, checkFiles() looks for every
+// file up front; a file that turns out unreadable stops it when first needed.
 class PictureStore {
 public:
     // appPath ends in "/"; every file is appPath + its name. cacheFolder
