@@ -21,7 +21,7 @@ struct EntryHeader {
     qint32 width;
     qint32 height;
     qint32 format;
-    qint32 reserved;
+    qint32 padding;  // named, so that comparing two headers byte for byte compares no stray bytes
     double pixelRatio;
 };
 
