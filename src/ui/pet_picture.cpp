@@ -3,27 +3,35 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/colours.h"
+
 namespace mokopi::ui {
 
 PetPicture::PetPicture(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("IMG"));
     setToolTip(QStringLiteral("なでなでします"));
+    // Every frame covers the whole area: nothing to clear under it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PetPicture::setPixmap(const QPixmap& pixmap)
 {
+    if (pixmap.cacheKey() == pixmap_.cacheKey())
+        return;
     pixmap_ = pixmap;
     update();
 }
 
 void PetPicture::paintEvent(QPaintEvent*)
 {
-    if (pixmap_.isNull())
-        return;
     QPainter painter(this);
-    // Stretching only happens if the window changed size after loading.
-    if (pixmap_.size() == size())
+    if (pixmap_.isNull()) {
+        painter.fillRect(rect(), WindowYellow);  // before the first picture
+        return;
+    }
+    // Stretching only happens for a moment when the window changes size.
+    if (pixmap_.deviceIndependentSize() == QSizeF(size()))
         painter.drawPixmap(0, 0, pixmap_);
     else
         painter.drawPixmap(rect(), pixmap_);

@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
 
     PrintingDialogs dialogs;
     int exitCode = 0;
-    mokopi::ui::MainWindow window(dialogs, nullptr, {folders, 0, [&exitCode](int code) { exitCode = code; }});
+    mokopi::ui::MainWindow window(dialogs, nullptr, {folders, 0, [&exitCode](int code) { exitCode = code; }, {}});
     window.show();
     window.Form_Activate();
     if (!window.isRunning())

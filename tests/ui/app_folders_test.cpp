@@ -23,7 +23,7 @@ TEST(AppFolders, TheWindowReadsTheDataFolderAndMakesTheSaveFolderAtTheFirstSave)
     writeFixturePictures(data.path());
     const QString save = home.filePath(".local/share/mokopi");
     FakeDialogs dialogs;
-    ui::MainWindow window(dialogs, std::make_unique<ClockSeededRandom>(7), {{data.path(), save}, 768, [](int) {}});
+    ui::MainWindow window(dialogs, std::make_unique<ClockSeededRandom>(7), {{data.path(), save}, 768, [](int) {}, home.filePath("cache")});
     window.show();
     window.Form_Activate();
     ASSERT_TRUE(window.isRunning()) << qPrintable(dialogs.boxes.join('\n'));

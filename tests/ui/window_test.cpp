@@ -133,11 +133,25 @@ void expectStoppedOn(WindowTest& t, const char* file, const char* what)
     EXPECT_NE(t.state().Scene, SceneValue("stop"));
 }
 
-TEST_F(WindowTest, AnUnreadableLoadingPictureStopsStartUpBeforeAnyScene)
+TEST_F(WindowTest, AnUnreadableTitlePictureStopsStartUpBeforeAnyScene)
 {
-    writeFixturePicture(dir.path(), "load.bmp", true);
+    writeFixturePicture(dir.path(), "stt.bmp", true);
     start();
-    expectStoppedOn(*this, "load.bmp", "画像ファイルを読み込めません。");
+    expectStoppedOn(*this, "stt.bmp", "画像ファイルを読み込めません。");
+}
+
+TEST_F(WindowTest, AnUnreadableEndingPictureStopsTheGameWhenItsEndingBegins)
+{
+    writeFixturePicture(dir.path(), "endai1.bmp", true);
+    start();  // the file is there; it is read only for its ending
+    ASSERT_TRUE(window->isRunning());
+    state().EndingCleared[1] = true;
+    window->showClearedEndings(state().EndingCleared);
+    dialogs.yes = true;
+    action("mnuEnding1")->trigger();
+    for (int tick = 0; tick < 2; ++tick)  // the animation shows both pictures of the pair
+        QMetaObject::invokeMethod(timer("TimAnm"), "timeout");
+    expectStoppedOn(*this, "endai1.bmp", "画像ファイルを読み込めません。");
 }
 
 TEST_F(WindowTest, TheTitlePictureGoneByALaterNewGameStopsThere)
@@ -159,7 +173,7 @@ TEST_F(WindowTest, AMissingPictureEndsTheRealEventLoopWithTheErrorStatus)
     QFile::remove(path("raku.bmp"));
     QObject giveUp;  // a broken start-up fails the test instead of hanging it
     QTimer::singleShot(20000, &giveUp, [] { QCoreApplication::exit(99); });
-    EXPECT_EQ(ui::runGame(*qApp, dialogs, {{dir.path(), dir.path()}, 0, {}}), ui::MissingPictureExitCode);
+    EXPECT_EQ(ui::runGame(*qApp, dialogs, {{dir.path(), dir.path()}, 0, {}, path("cache")}), ui::MissingPictureExitCode);
     ASSERT_EQ(dialogs.boxes.size(), 1);
     EXPECT_TRUE(dialogs.boxes[0].startsWith("fatal: ") && dialogs.boxes[0].contains(path("raku.bmp"))) << qPrintable(dialogs.boxes[0]);
 }
