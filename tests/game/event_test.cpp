@@ -1,16 +1,11 @@
 #include <algorithm>
 
 #include "game/scripts/event_scripts.h"
-#include "game/scripts/scene_names.h"
 #include "support/game_fixture.h"
+#include "support/game_scripts.h"
 
 namespace mokopi::testing {
 namespace {
-
-// The eleven conversation events; the hour is their only trigger.
-const char* const Events[] = {scene::Equal,      scene::Sad,     scene::Luxury,    scene::LostConfidence,
-                              scene::SongGift,   scene::Singing, scene::DanceGift, scene::Dancing,
-                              scene::Flower,     scene::Butterfly, scene::Caterpillar};
 
 using EventTest = GameTest;
 
@@ -23,7 +18,7 @@ TEST_F(EventTest, EveryAnswerChangesExactlyTheValuesItNamesRedrawsThePanelAndGiv
     const Values start = {120, 120, 3, 130};
     startRaising();
     st().Command = DanceCommand;
-    for (const char* name : Events) {
+    for (const char* name : eventNames()) {
         const Script* script = eventScript(name);
         ASSERT_NE(script, nullptr) << name;
         const auto answer = std::find_if(script->begin(), script->end(),
