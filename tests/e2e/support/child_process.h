@@ -29,7 +29,6 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    pid_t pid() const { return pid_; }
     bool isRunning();
     // The exit status (128 + signal when killed), or nothing if it still
     // runs when the time is up.

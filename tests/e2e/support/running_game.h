@@ -35,7 +35,6 @@ public:
 
     // Waits for the game's window and finds its grid.
     void waitForWindow();
-    const ScreenWindow& window() const { return window_; }
 
     // A rectangle of the grid, in screen pixels (left, top, width, height in cells).
     QRect cell(double left, double top, double width, double height) const;
@@ -43,7 +42,6 @@ public:
     QRect commandButton(int command) const { return cell(8, command, 2, 1); }
     QRect helpButton() const { return cell(8, 3, 2, 1); }
     QRect hourLabel() const { return cell(8, 4, 1, 1); }
-    QRect dayLabel() const { return cell(9, 4, 1, 1); }
     QRect statusPanel() const { return cell(8, 5, 2, 3); }
     QRect speechPanel() const { return cell(0, 8, 10, 2); }
 

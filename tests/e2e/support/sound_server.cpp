@@ -24,13 +24,6 @@ std::vector<std::string> privateEnvironment(const TemporaryFolder& folder)
             "DISPLAY="};
 }
 
-std::uint32_t little(const std::string& bytes, std::size_t at, int size)
-{
-    std::uint32_t v = 0;
-    for (int i = size - 1; i >= 0; --i)
-        v = (v << 8) | static_cast<unsigned char>(bytes.at(at + static_cast<std::size_t>(i)));
-    return v;
-}
 
 }  // namespace
 
@@ -91,10 +84,11 @@ void SinkRecorder::read()
         const auto now = Clock::now();
         pending.append(buffer.data(), static_cast<std::size_t>(n));
         const std::lock_guard lock(mutex_);
-        std::size_t used = 0;
-        for (; used + 1 < pending.size(); used += 2)
-            samples_.push_back(static_cast<std::int16_t>(little(pending, used, 2)));
-        pending.erase(0, used);
+        const std::size_t whole = pending.size() / 2;
+        const std::size_t at = samples_.size();
+        samples_.resize(at + whole);
+        std::memcpy(samples_.data() + at, pending.data(), whole * 2);  // little-endian, as asked of parec
+        pending.erase(0, whole * 2);
         arrivals_.emplace_back(samples_.size(), now);
     }
 }
@@ -113,20 +107,19 @@ std::vector<SinkRecorder::Sound> SinkRecorder::soundsSince(Clock::time_point sin
     std::size_t first = 0;
     while (first < samples_.size() && timeOf(first) < since)
         first += FrameSamples;
+    const std::vector<double> frames = loudness(samples_.data() + std::min(first, samples_.size()),
+                                                samples_.size() - std::min(first, samples_.size()));
     std::vector<Sound> sounds;
-    std::optional<std::size_t> lastLoud;  // frame number
-    for (std::size_t k = 0, f = first; f + FrameSamples <= samples_.size(); ++k, f += FrameSamples) {
-        double energy = 0;
-        for (std::size_t i = f; i < f + FrameSamples; ++i)
-            energy += static_cast<double>(samples_[i]) * samples_[i];
-        const double rms = std::sqrt(energy / FrameSamples);
-        if (rms <= threshold)
+    std::optional<std::size_t> lastLoud;
+    for (std::size_t k = 0; k < frames.size(); ++k) {
+        if (frames[k] <= threshold)
             continue;
+        const std::size_t f = first + k * FrameSamples;
         if (!lastLoud || k - *lastLoud > BridgedFrames)
             sounds.push_back({timeOf(f), {}, {}});
         else
             sounds.back().envelope.insert(sounds.back().envelope.end(), k - *lastLoud - 1, 0.0);
-        sounds.back().envelope.push_back(rms);
+        sounds.back().envelope.push_back(frames[k]);
         sounds.back().end = timeOf(f + FrameSamples);
         lastLoud = k;
     }
@@ -150,38 +143,32 @@ void SinkRecorder::waitUntilRecorded(Clock::time_point moment) const
     });
 }
 
+std::vector<double> loudness(const std::int16_t* samples, std::size_t count)
+{
+    std::vector<double> frames;
+    for (std::size_t f = 0; f + SinkRecorder::FrameSamples <= count; f += SinkRecorder::FrameSamples) {
+        double energy = 0;
+        for (std::size_t i = f; i < f + SinkRecorder::FrameSamples; ++i)
+            energy += static_cast<double>(samples[i]) * samples[i];
+        frames.push_back(std::sqrt(energy / SinkRecorder::FrameSamples));
+    }
+    return frames;
+}
+
 std::vector<double> waveEnvelope(const std::string& waveFile)
 {
-    const std::string bytes = readFile(waveFile);
-    if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0)
-        throw std::runtime_error(waveFile + " is no wave file");
-    int channels = 0, rate = 0, bits = 0;
-    for (std::size_t at = 12; at + 8 <= bytes.size();) {
-        const std::string id = bytes.substr(at, 4);
-        const std::size_t size = little(bytes, at + 4, 4);
-        if (id == "fmt ") {
-            channels = static_cast<int>(little(bytes, at + 10, 2));
-            rate = static_cast<int>(little(bytes, at + 12, 4));
-            bits = static_cast<int>(little(bytes, at + 22, 2));
-        } else if (id == "data") {
-            if (bits != 16 || channels < 1)
-                throw std::runtime_error(waveFile + " is not 16-bit PCM");
-            const std::size_t frame = static_cast<std::size_t>(rate / 100 * channels);
-            const std::size_t count = std::min(size, bytes.size() - at - 8) / 2;
-            std::vector<double> envelope;
-            for (std::size_t f = 0; f + frame <= count; f += frame) {
-                double energy = 0;
-                for (std::size_t i = f; i < f + frame; ++i) {
-                    const double s = static_cast<std::int16_t>(little(bytes, at + 8 + 2 * i, 2));
-                    energy += s * s;
-                }
-                envelope.push_back(std::sqrt(energy / static_cast<double>(frame)));
-            }
-            return envelope;
-        }
-        at += 8 + size + (size % 2);
-    }
-    throw std::runtime_error(waveFile + " has no sound data");
+    // sox brings the file to the recorder's rate and format.
+    const TemporaryFolder folder("mokopi-e2e-wave");
+    const auto raw = folder / "wave.raw";
+    if (runToEnd({"sox", waveFile, "-t", "raw", "-r", std::to_string(SinkRecorder::Rate), "-e", "signed", "-b", "16",
+                  "-c", "1", "-L", raw.string()},
+                 {})
+        != 0)
+        throw std::runtime_error("sox cannot read " + waveFile);
+    const std::string bytes = readFile(raw);
+    std::vector<std::int16_t> samples(bytes.size() / 2);
+    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+    return loudness(samples.data(), samples.size());
 }
 
 }  // namespace mokopi::e2e

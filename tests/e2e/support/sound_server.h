@@ -74,8 +74,9 @@ private:
     std::vector<std::pair<std::size_t, Clock::time_point>> arrivals_;
 };
 
-// RMS of each 10 ms frame of a 16-bit PCM wave file, resampled to the
-// recorder's rate by taking frames of the same length in time.
+// RMS of each 10 ms frame of 16 kHz samples.
+std::vector<double> loudness(const std::int16_t* samples, std::size_t count);
+// The same for a wave file, as the recorder would hear it.
 std::vector<double> waveEnvelope(const std::string& waveFile);
 
 }  // namespace mokopi::e2e

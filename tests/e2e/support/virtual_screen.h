@@ -44,11 +44,9 @@ public:
 
     // ":N", for DISPLAY.
     const std::string& name() const { return name_; }
-    QSize size() const { return size_; }
 
     // The pixels of an area of the screen, as the player sees them.
     QImage grab(const QRect& area) const;
-    QImage grab() const { return grab(QRect(QPoint(0, 0), size_)); }
 
     // The mapped top-level windows, bottom to top.
     std::vector<ScreenWindow> windows() const;
