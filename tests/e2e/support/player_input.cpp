@@ -31,7 +31,11 @@ void PlayerInput::keys(const std::vector<std::string>& names) const
     run(args);
 }
 
-void PlayerInput::type(const std::string& utf8) const { run({"type", "--delay", "60", utf8}); }
+void PlayerInput::type(const std::string& utf8) const
+{
+    screen_.addKeysFor(utf8);
+    run({"type", "--delay", "60", utf8});
+}
 
 void PlayerInput::focus(unsigned long window) const { run({"windowfocus", "--sync", std::to_string(window)}); }
 

@@ -20,7 +20,7 @@ public:
     void moveTo(QPoint at) const;
     // Key names as X knows them: "Return", "Escape", "Down", "Right".
     void keys(const std::vector<std::string>& names) const;
-    // Any text, Japanese too: xdotool maps each character to a spare key.
+    // Any text, Japanese too: each character gets a key of its own first.
     void type(const std::string& utf8) const;
     // Keystrokes go to a window only once it has the input focus; with no
     // window manager nobody else gives it.

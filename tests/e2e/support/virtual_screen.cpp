@@ -6,6 +6,8 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <QString>
+
 #include <stdexcept>
 
 namespace mokopi::e2e {
@@ -124,6 +126,33 @@ QImage VirtualScreen::grab(const QRect& wanted) const
     }
     XDestroyImage(image);
     return result;
+}
+
+void VirtualScreen::addKeysFor(const std::string& utf8) const
+{
+    int first = 0, last = 0, perKey = 0;
+    XDisplayKeycodes(display_, &first, &last);
+    KeySym* map = XGetKeyboardMapping(display_, static_cast<KeyCode>(first), last - first + 1, &perKey);
+    auto isFree = [&](int keycode) {
+        for (int i = 0; i < perKey; ++i)
+            if (map[(keycode - first) * perKey + i] != NoSymbol)
+                return false;
+        return true;
+    };
+    int spare = last;
+    for (const char32_t c : QString::fromStdString(utf8).toStdU32String()) {
+        const KeySym symbol = c < 0x100 ? c : 0x1000000 | c;
+        if (XKeysymToKeycode(display_, symbol) != 0)
+            continue;
+        while (spare >= first && !isFree(spare))
+            --spare;
+        if (spare < first)
+            throw std::runtime_error("no key left for a character");
+        KeySym one = symbol;
+        XChangeKeyboardMapping(display_, spare--, 1, &one, 1);
+    }
+    XFree(map);
+    XSync(display_, False);
 }
 
 std::vector<ScreenWindow> VirtualScreen::windows() const

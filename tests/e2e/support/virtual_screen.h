@@ -51,6 +51,11 @@ public:
     // The mapped top-level windows, bottom to top.
     std::vector<ScreenWindow> windows() const;
 
+    // Gives every character of the text a key of its own, so that typing
+    // needs no change of the keyboard map while a program reads the keys:
+    // a program that is slow to follow such a change reads the wrong letter.
+    void addKeysFor(const std::string& utf8) const;
+
 private:
     QSize size_;
     std::unique_ptr<ChildProcess> server_;
