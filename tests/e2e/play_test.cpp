@@ -95,10 +95,9 @@ TEST_F(PlayTest, FromTheTitleThroughTrainingPettingSavingAndLoadingToAnEndingAnd
     // 終了 ends the program at once and saves nothing.
     game->choose(MainItem::Quit);
     EXPECT_EQ(game->waitForExit(), 0);
-    const std::string savedBytes = readFile(folder.saveFile());
-    EXPECT_EQ(readSavedGame(savedBytes), petted);
+    EXPECT_EQ(readSavedGame(readFile(folder.saveFile())), petted);
 
-    // Start again and load: the panel shows the saved values at once.
+    // Start again and load: the panel shows the saved values, the game goes on.
     launch();
     game->waitForPicture("the title", {"stt.bmp"});
     switchEventsOff();

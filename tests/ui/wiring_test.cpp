@@ -182,13 +182,15 @@ TEST_F(RealDialogsTest, YesIsTrueNoIsFalseAndAnyTextIsShownAsTyped)
         EXPECT_EQ(shownText, name);
         EXPECT_EQ(format, Qt::PlainText);
     }
-    whenOpen<QMessageBox>([&](QMessageBox* box) {
-        format = box->textFormat();
-        EXPECT_NE(box->button(QMessageBox::Ok), nullptr);
-        box->button(QMessageBox::Ok)->click();
-    });
-    dialogs.message("もこぴ育成", name);
-    EXPECT_EQ(format, Qt::PlainText);
+    for (const bool fatal : {false, true}) {
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
+            format = box->textFormat();
+            ASSERT_NE(box->button(QMessageBox::Ok), nullptr);
+            box->button(QMessageBox::Ok)->click();
+        });
+        fatal ? dialogs.fatal("もこぴ育成", name) : dialogs.message("もこぴ育成", name);
+        EXPECT_EQ(format, Qt::PlainText);
+    }
 
     whenOpen<QInputDialog>([](QInputDialog* box) {
         box->setTextValue("タマ");
