@@ -140,6 +140,11 @@ TEST_F(MediaFilesTest, ACacheEntryServesWhileItMatchesItsFileAndIsRebuiltWhenSta
 
 TEST_F(MediaFilesTest, AMissingWaveIsSilentAndClosingReleasesEverySound)
 {
+    // Sound i is the cue of command i; petting is 3. Written from the sound table, not from the code.
+    const char* const waves[SoundBank::Count] = {"uta.wav", "odori.wav", "hirou.wav", "ai.wav"};
+    for (int i = 0; i < SoundBank::Count; ++i)
+        EXPECT_EQ(SoundBank::fileName(i), waves[i]);
+
     QFile wave(dir.filePath("odori.wav"));  // a tenth of a second of 8 kHz 16-bit mono silence
     ASSERT_TRUE(wave.open(QIODevice::WriteOnly));
     wave.write(QByteArray::fromHex("52494646 64060000 57415645 666d7420 10000000 0100 0100 401f0000 803e0000 0200 "
