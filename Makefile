@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: setup configure build run test contact-sheet clean fuzz
+.PHONY: setup configure build run test test-sanitize package contact-sheet clean fuzz
 
 setup:
 	./scripts/setup
@@ -19,17 +19,40 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# The save decoder under libFuzzer (clang only; not part of `make test`).
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (leaks included), in its own folder. The build itself runs the sanitized
+# picture tool and lists the tests, so it runs with the same options; the
+# first report stops the program that made it and fails the step.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+test-sanitize: setup
+	cmake -S . -B $(SANITIZE_BUILD) -DMOKOPI_SANITIZE=ON
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
+
+# The Debian package: $(BUILD)/mokopi_<version>_<arch>.deb
+package: build
+	cmake --build $(BUILD) --target package
+
+# The fuzz targets under libFuzzer with ASan and UBSan (clang only; not part
+# of `make test`): each runs FUZZ_SECONDS on inputs up to the 64 KiB a save
+# file may have, from the first second on (-len_control=0: no slow growth of
+# the length limit).
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 180
+FUZZ_TARGETS = save_decoder_fuzz play_loaded_fuzz
 
 fuzz:
 	@command -v clang++ >/dev/null || { echo "make fuzz needs clang and libclang-rt-14-dev"; exit 1; }
 	CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	mkdir -p $(FUZZ_BUILD)/corpus
-	$(FUZZ_BUILD)/save_decoder_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/save_record.dict \
-		$(FUZZ_BUILD)/corpus fuzz/seeds
+	set -e; for target in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ_BUILD)/corpus/$$target; \
+		$(FUZZ_BUILD)/$$target -max_len=65536 -len_control=0 -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/save_record.dict \
+			$(FUZZ_BUILD)/corpus/$$target fuzz/seeds; \
+	done
 
 # Every picture on one page for review: $(BUILD)/contact_sheet.png
 contact-sheet: configure

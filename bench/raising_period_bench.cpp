@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "game/game.h"
+#include "game/null_outside.h"
 #include "persist/cp932.h"
 
 namespace {
@@ -14,24 +15,6 @@ namespace {
 using namespace mokopi;
 
 constexpr std::uint64_t Seed = 20240601;
-
-// Discards everything and cancels every box.
-class NullOutside final : public Outside {
-public:
-    void showPicture(Picture) override {}
-    void showTitlePicture() override {}
-    void setSpeech(const std::string&) override {}
-    void setSpeechMarks(Rgb, const std::string&) override {}
-    void showStatus(const StatusView&) override {}
-    void setClock(bool, int) override {}
-    void selectCommand(int) override {}
-    void showSwitches(bool, bool, bool) override {}
-    void showClearedEndings(const std::array<bool, 9>&) override {}
-    void playSound(int) override {}
-    std::string askText(const std::string&, const std::string&) override { return {}; }
-    void tell(const std::string&) override {}
-    bool askYesNo(const std::string&) override { return false; }
-};
 
 class CountingRandom final : public Random {
 public:

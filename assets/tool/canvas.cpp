@@ -2,8 +2,11 @@
 
 #include "drawers.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
+#include <QSvgGenerator>
 
 namespace art {
 
@@ -16,6 +19,21 @@ Drawer findDrawer(const QString& kind)
     return findDecorDrawer(kind);
 }
 
+// Recipes draw on a 1000 x 1000 canvas whatever the output size or kind.
+void drawLayers(QPainter& p, const Recipe& recipe, int frame, int frames)
+{
+    for (int i = 0; i < recipe.layers.size(); ++i) {
+        Layer layer(recipe.layers[i], frame, frames, QString("%1: layer %2").arg(recipe.path).arg(i + 1));
+        const Drawer draw = findDrawer(layer.kind());
+        if (!draw)
+            layer.fail("no such drawing");
+        p.save();
+        draw(p, layer);
+        p.restore();
+        layer.checkAllRead();
+    }
+}
+
 QImage renderFrame(const Recipe& recipe, int frame, int frames, bool transparent)
 {
     const int px = recipe.size * recipe.supersample;
@@ -24,22 +42,27 @@ QImage renderFrame(const Recipe& recipe, int frame, int frames, bool transparent
     {
         QPainter p(&image);
         p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
-        // Recipes draw on a 1000 x 1000 canvas whatever the output size.
         p.scale(px / 1000.0, px / 1000.0);
-        for (int i = 0; i < recipe.layers.size(); ++i) {
-            Layer layer(recipe.layers[i], frame, frames, QString("%1: layer %2").arg(recipe.path).arg(i + 1));
-            const Drawer draw = findDrawer(layer.kind());
-            if (!draw)
-                layer.fail("no such drawing");
-            p.save();
-            draw(p, layer);
-            p.restore();
-            layer.checkAllRead();
-        }
+        drawLayers(p, recipe, frame, frames);
     }
     if (recipe.supersample > 1)
         image = image.scaled(recipe.size, recipe.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image;
+}
+
+QByteArray scalableDrawing(const Recipe& recipe)
+{
+    QBuffer svg;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(QSize(recipe.size, recipe.size));
+    generator.setViewBox(QRectF(0, 0, 1000, 1000));
+    generator.setTitle(QFileInfo(recipe.path).baseName());
+    {
+        QPainter p(&generator);
+        drawLayers(p, recipe, 0, 1);
+    }
+    return svg.data();
 }
 
 void savePicture(const QImage& image, const QString& path)

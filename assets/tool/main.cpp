@@ -15,6 +15,8 @@ namespace {
 int usage()
 {
     std::fputs("usage: mokopi_artgen picture RECIPE OUTPUT...   (one output per frame)\n"
+               "       mokopi_artgen icon RECIPE SIZE OUTPUT.png   (SIZE x SIZE pixels)\n"
+               "       mokopi_artgen scalable RECIPE OUTPUT.svg\n"
                "       mokopi_artgen sound RECIPE OUTPUT.wav\n"
                "       mokopi_artgen sheet OUTPUT.png PICTURE...\n",
                stderr);
@@ -46,6 +48,14 @@ int main(int argc, char** argv)
                 const bool transparent = outputs[frame].endsWith(".png");
                 art::savePicture(art::renderFrame(recipe, frame, int(outputs.size()), transparent), outputs[frame]);
             }
+        } else if (command == "icon" && args.size() == 4) {
+            art::Recipe recipe = art::loadRecipe(args[1]);
+            recipe.size = args[2].toInt();
+            if (recipe.size <= 0)
+                return usage();
+            art::savePicture(art::renderFrame(recipe, 0, 1, true), args[3]);
+        } else if (command == "scalable" && args.size() == 3) {
+            writeFile(args[2], art::scalableDrawing(art::loadRecipe(args[1])));
         } else if (command == "sound" && args.size() == 3) {
             writeFile(args[2], art::wavBytes(art::synthesize(args[1])));
         } else if (command == "sheet") {

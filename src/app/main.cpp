@@ -1,11 +1,18 @@
 #include <QApplication>
 
+#include "app/command_line.h"
+#include "ui/app_folders.h"
 #include "ui/dialogs.h"
 #include "ui/run_game.h"
 
 int main(int argc, char* argv[])
 {
+    mokopi::ui::setApplicationIdentity();
+    mokopi::app::answerInformationOptions(argc, argv);
     QApplication app(argc, argv);
+    mokopi::app::refuseUnknownArguments(app);
+    mokopi::ui::WindowOptions options;
+    options.folders = mokopi::ui::appFolders();
     mokopi::ui::QtDialogs dialogs;
-    return mokopi::ui::runGame(app, dialogs);
+    return mokopi::ui::runGame(app, dialogs, std::move(options));
 }

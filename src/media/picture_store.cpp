@@ -6,6 +6,33 @@
 
 namespace mokopi {
 
+namespace {
+
+// The ending n whose pair holds p, if p is an ending picture.
+std::optional<int> endingOf(Picture p)
+{
+    const int first = index(endingPicture(0, 0)), last = index(endingPicture(8, 1));
+    if (index(p) < first || index(p) > last)
+        return std::nullopt;
+    return (index(p) - first) / 2;
+}
+
+QImage decodeScaled(const QString& path, QSize pixelSize)
+{
+    // A file that is no bitmap under its .bmp name is recognised by its
+    // content (or fails here); only then are the image format plugins loaded.
+    QImage image = QImageReader(path).read();
+    if (image.isNull())
+        throw PictureFileError(path, PictureFileError::Kind::Unreadable);
+    if (image.size() != pixelSize)
+        image = image.scaled(pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // The format the screen is drawn in, so that showing it is a plain copy.
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                         : QImage::Format_RGB32);
+}
+
+}  // namespace
+
 PictureFileError::PictureFileError(QString path, Kind kind)
     : std::runtime_error((kind == Kind::Missing ? "missing picture file: " : "unreadable picture file: ")
                          + path.toStdString()),
@@ -14,40 +41,76 @@ PictureFileError::PictureFileError(QString path, Kind kind)
 {
 }
 
-PictureStore::PictureStore(QString appPath) : appPath_(std::move(appPath)) {}
+PictureStore::PictureStore(QString appPath, QString cacheFolder)
+    : appPath_(std::move(appPath)), cache_(std::move(cacheFolder))
+{
+}
 
 QString PictureStore::pathOf(std::string_view fileName) const
 {
     return appPath_ + QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
 }
 
-QPixmap PictureStore::readFile(std::string_view fileName, QSize size) const
+void PictureStore::checkFiles() const
+{
+    auto check = [this](std::string_view fileName) {
+        const QString path = pathOf(fileName);
+        if (!QFileInfo(path).isFile())
+            throw PictureFileError(path, PictureFileError::Kind::Missing);
+    };
+    check(LoadingPictureFile);
+    for (Picture p : loadOrder())
+        check(fileName(p));
+    check(TitlePictureFile);
+}
+
+QPixmap PictureStore::read(std::string_view fileName, const PictureDisplay& display) const
 {
     const QString path = pathOf(fileName);
-    if (!QFileInfo(path).isFile())
+    const QFileInfo source(path);
+    if (!source.isFile())
         throw PictureFileError(path, PictureFileError::Kind::Missing);
-
-    // Decode by content, not by the name's extension: a file named .bmp that
-    // is something else must still either load or fail here, never later.
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
-    if (image.isNull())
-        throw PictureFileError(path, PictureFileError::Kind::Unreadable);
-
-    if (size.isValid() && !size.isEmpty() && image.size() != size)
-        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QSize pixelSize = display.pixelSize();
+    QImage image = cache_.load(source, pixelSize, display.pixelRatio);
+    if (image.isNull()) {
+        image = decodeScaled(path, pixelSize);
+        cache_.store(source, image, display.pixelRatio);
+        image.setDevicePixelRatio(display.pixelRatio);
+    }
     return QPixmap::fromImage(std::move(image));
 }
 
-void PictureStore::loadAll(QSize size)
+QPixmap PictureStore::picture(Picture p, const PictureDisplay& display)
 {
-    loaded_ = false;
-    std::array<QPixmap, PictureCount> fresh;
-    for (Picture p : loadOrder())
-        fresh[index(p)] = readFile(fileName(p), size);
-    pictures_ = std::move(fresh);
-    loaded_ = true;
+    if (display != display_) {
+        held_.fill(QPixmap());
+        heldEnding_.reset();
+        display_ = display;
+    }
+    const std::optional<int> ending = endingOf(p);
+    if (ending != heldEnding_)
+        letGoOfEnding();
+    QPixmap& held = held_[index(p)];
+    if (held.isNull()) {
+        held = read(fileName(p), display);
+        heldEnding_ = ending;
+    }
+    return held;
+}
+
+QPixmap PictureStore::title(const PictureDisplay& display)
+{
+    letGoOfEnding();
+    return read(TitlePictureFile, display);
+}
+
+void PictureStore::letGoOfEnding()
+{
+    if (!heldEnding_)
+        return;
+    held_[index(endingPicture(*heldEnding_, 0))] = QPixmap();
+    held_[index(endingPicture(*heldEnding_, 1))] = QPixmap();
+    heldEnding_.reset();
 }
 
 }  // namespace mokopi

@@ -5,10 +5,12 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
 #include "game/picture_id.h"
+#include "media/picture_cache.h"
 
 namespace mokopi {
 
@@ -27,32 +29,56 @@ private:
     Kind kind_;
 };
 
-// The pet pictures, read once from the application folder and kept scaled to
-// the pet area, so that a picture change during play is only a pixmap copy.
+// Where and how large pictures are drawn: the pet area's size in the
+// window's own units and the screen's device pixel ratio.
+struct PictureDisplay {
+    QSize size;
+    qreal pixelRatio = 1;
+    QSize pixelSize() const { return size * pixelRatio; }
+    friend bool operator==(const PictureDisplay&, const PictureDisplay&) = default;
+};
+
+// The pet pictures of the application folder, each smoothly scaled to the
+// pet area at the screen's pixel ratio, so that showing one during play is a
+// plain copy of pixels.
+//
+// A picture is read on its first showing, not at start-up, and is then held:
+// an everyday picture or a face for the rest of the run, an ending's pair
+// only while that ending is shown (asking for any other picture, or for the
+// title, lets it go). The title is read again at every new game and not held.
+// "did.bmp", which nothing shows, is never read, nor is the loading card: with
+// nothing to load before the title there is no wait to cover. So that a
+// missing file still stops the game at once, checkFiles() looks for every
+// file up front; a file that turns out unreadable stops it when first needed.
 class PictureStore {
 public:
-    // appPath ends in "/"; every file is appPath + its name.
-    explicit PictureStore(QString appPath);
+    // appPath ends in "/"; every file is appPath + its name. cacheFolder
+    // keeps scaled pictures between runs; empty: no cache.
+    explicit PictureStore(QString appPath, QString cacheFolder = {});
 
-    // Reads the 34 pictures in the game's load order, each stretched to size.
-    // Throws PictureFileError on the first file that fails; the store then
-    // stays unloaded.
-    void loadAll(QSize size);
-    bool isLoaded() const { return loaded_; }
+    // Throws PictureFileError (Missing) for the first picture file, in the
+    // game's load order, that is not there.
+    void checkFiles() const;
 
-    // A stored picture; null before loadAll.
-    const QPixmap& picture(Picture p) const { return pictures_[index(p)]; }
+    // A stored picture at display. Held pictures of another display are let
+    // go and read again. Throws PictureFileError.
+    QPixmap picture(Picture p, const PictureDisplay& display);
 
-    // Reads one file straight from disk (the loading and title pictures),
-    // stretched to size. Throws PictureFileError.
-    QPixmap readFile(std::string_view fileName, QSize size) const;
+    // The title picture at display, read from its file. Throws PictureFileError.
+    QPixmap title(const PictureDisplay& display);
 
+    bool isHeld(Picture p) const { return !held_[index(p)].isNull(); }
     QString pathOf(std::string_view fileName) const;
 
 private:
+    QPixmap read(std::string_view fileName, const PictureDisplay& display) const;
+    void letGoOfEnding();
+
     QString appPath_;
-    std::array<QPixmap, PictureCount> pictures_;
-    bool loaded_ = false;
+    PictureCache cache_;
+    PictureDisplay display_;
+    std::array<QPixmap, PictureCount> held_;
+    std::optional<int> heldEnding_;
 };
 
 }  // namespace mokopi

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "game/utf8.h"
 #include "persist/cp932.h"
 
 namespace mokopi {
@@ -25,6 +26,35 @@ constexpr const char* BadNumber = "数値が正しくありません";
 constexpr const char* NumberOutOfRange = "数値が範囲を超えています";
 constexpr const char* BadBoolean = "真偽値が正しくありません";
 constexpr const char* ExtraContent = "記録のあとに余分な内容があります";
+
+bool isUtf8WithNonAscii(std::string_view bytes) {
+    bool nonAscii = false;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t length = nextCodePoint(bytes, at).length;
+        if (length == 0) {
+            return false;
+        }
+        nonAscii = nonAscii || length > 1;
+        at += length;
+    }
+    return nonAscii;
+}
+
+// The file's text as UTF-8. Non-ASCII bytes that are all valid UTF-8 come
+// from a player's modern editor, with or without a byte order mark; anything
+// else is code page 932, as the game writes it. Code page 932 text is seldom
+// valid UTF-8 by chance: kana and most kanji begin with a byte from 81 to 9F,
+// which cannot begin a UTF-8 character.
+std::optional<std::string> textOf(std::string_view bytes) {
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (!isUtf8WithNonAscii(bytes)) {
+        return fromCp932(bytes);
+    }
+    if (bytes.starts_with(ByteOrderMark)) {
+        bytes.remove_prefix(ByteOrderMark.size());
+    }
+    return std::string(bytes);
+}
 
 struct Field {
     std::string_view text;
@@ -150,7 +180,7 @@ std::string encodeSaveRecord(const SaveRecord& record) {
 }
 
 std::variant<SaveRecord, DecodeError> decodeSaveRecord(std::string_view bytes) {
-    const std::optional<std::string> text = fromCp932(bytes);
+    const std::optional<std::string> text = textOf(bytes);
     if (!text) {
         return DecodeError{BadEncoding};
     }

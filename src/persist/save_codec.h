@@ -19,8 +19,10 @@ struct DecodeError {
 std::string encodeSaveRecord(const SaveRecord& record);
 
 // The bytes of a save file checked whole: a record, or why it was refused.
-// Accepts a last line without CR LF, an LF-only line end and blank lines
-// after the record; values within their types are taken as they are.
+// Reads code page 932, or UTF-8 when the file is valid UTF-8 with non-ASCII
+// bytes (a player's edit; a byte order mark is allowed). Accepts a last line
+// without CR LF, an LF-only line end and blank lines after the record; values
+// within their types are taken as they are.
 std::variant<SaveRecord, DecodeError> decodeSaveRecord(std::string_view bytes);
 
 }  // namespace mokopi

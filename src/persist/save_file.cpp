@@ -1,61 +1,108 @@
 #include "persist/save_file.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+
+#include "persist/atomic_file.h"
+#include "persist/file_causes.h"
 
 namespace mokopi {
 namespace {
 
-// A real save is about a hundred bytes; anything this large is not one, and
-// reading no further keeps a wrong file from filling memory.
-constexpr qint64 MaxSaveFileBytes = 64 * 1024;
+// Older than any save in progress: a save takes well under a second.
+constexpr std::chrono::seconds StaleCopyAge{60};
+
+std::string nativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// Closes the file however reading it ends.
+struct OpenFile {
+    explicit OpenFile(int descriptor) : fd(descriptor) {}
+    ~OpenFile() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    const int fd;
+};
+
+FileError readError(int error) {
+    return FileError{causeOf(error, FileAccess::Read)};
+}
 
 }  // namespace
 
 std::variant<std::string, FileError> readSaveFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return FileError{"セーブファイルがありません"};
+    const std::string native = nativePath(path);
+    struct stat found {};
+    if (::stat(native.c_str(), &found) != 0) {
+        return readError(errno);
     }
-    if (info.isDir()) {
-        return FileError{"セーブファイルの場所にフォルダーがあります"};
+    if (auto refusal = notASaveFile(found)) {
+        return FileError{*refusal};
     }
-    // Devices and pipes are not save files, and reading one could block.
-    if (!info.isFile()) {
-        return FileError{"セーブファイルではありません"};
+    // Should a pipe be put in the file's place after the look above, opening
+    // it without blocking still returns at once, and the second look refuses it.
+    const OpenFile file(::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.fd < 0) {
+        return readError(errno);
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return FileError{"セーブファイルを読めません"};
+    if (::fstat(file.fd, &found) != 0) {
+        return readError(errno);
     }
-    const QByteArray bytes = file.read(MaxSaveFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return FileError{"セーブファイルを読めません"};
+    if (auto refusal = notASaveFile(found)) {
+        return FileError{*refusal};
     }
-    if (bytes.size() > MaxSaveFileBytes) {
-        return FileError{"セーブファイルが大きすぎます"};
+    std::string bytes(static_cast<std::size_t>(MaxSaveFileBytes) + 1, '\0');
+    std::size_t size = 0;
+    while (size < bytes.size()) {
+        const ssize_t got = ::read(file.fd, bytes.data() + size, bytes.size() - size);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return readError(errno);
+        }
+        if (got == 0) {
+            break;
+        }
+        size += static_cast<std::size_t>(got);
     }
-    return bytes.toStdString();
+    if (size > static_cast<std::size_t>(MaxSaveFileBytes)) {
+        return FileError{SaveFileTooLarge};  // it grew since the look
+    }
+    bytes.resize(size);
+    return bytes;
 }
 
 std::variant<std::monostate, FileError> writeSaveFile(const QString& path, const std::string& bytes) {
-    // QSaveFile writes a temporary file beside the old one and renames it over
-    // only when everything was written; the direct-write fallback stays off so
-    // a folder without room for the temporary file fails instead of truncating.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return FileError{"セーブファイルを作れません"};
+    const std::string native = nativePath(path);
+    const LinkEnd target = followLinks(native);
+    if (target.error != 0) {
+        return FileError{causeOf(target.error, FileAccess::Write)};
     }
-    const auto size = static_cast<qint64>(bytes.size());
-    // commit() overlooks a failing last flush and a failing sync (Qt 6.4), so
-    // both are checked here first. Leaving without commit() removes the
-    // temporary file.
-    if (file.write(bytes.data(), size) != size || !file.flush() || ::fsync(file.handle()) != 0 ||
-        !file.commit()) {
-        return FileError{"セーブファイルを書き込めません"};
+    std::optional<mode_t> keepMode;
+    struct stat found {};
+    if (::stat(target.path.c_str(), &found) == 0) {
+        if (auto refusal = notASaveFile(found)) {
+            return FileError{*refusal};
+        }
+        keepMode = found.st_mode & 07777;
+    } else if (errno != ENOENT) {
+        return FileError{causeOf(errno, FileAccess::Write)};
+    }
+    // Only the game's own folder is swept, never the folder a link leads to.
+    removeStaleTemporaryCopies(native, StaleCopyAge);
+    if (const int error = replaceAtomically(target.path, bytes, keepMode)) {
+        return FileError{causeOf(error, FileAccess::Write)};
     }
     return std::monostate{};
 }

@@ -37,7 +37,8 @@ QPixmap drawnIcon()
 
 QIcon applicationIcon(const QString& appPath)
 {
-    const QPixmap file(appPath + QStringLiteral("icon.png"));
+    // Named as PNG, so that no image format plugin is loaded to guess.
+    const QPixmap file(appPath + QStringLiteral("icon.png"), "PNG");
     return QIcon(file.isNull() ? drawnIcon() : file);
 }
 

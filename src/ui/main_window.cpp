@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "game/game.h"
@@ -56,13 +57,19 @@ QLabel* makeClockLabel(QWidget* parent, const char* name, const char* tip)
     return label;
 }
 
-QString appFolder(QString path)
+QString withSlash(QString folder)
 {
-    if (path.isEmpty())
-        path = QCoreApplication::applicationDirPath();
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    return path;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+QString pictureCacheFolder(const QString& path)
+{
+    if (!path.isEmpty())
+        return path;
+    const QString userCache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return userCache.isEmpty() ? QString() : userCache + QStringLiteral("/pictures");
 }
 
 }  // namespace
@@ -89,15 +96,15 @@ MainWindow::MainWindow(Dialogs& dialogs, std::unique_ptr<Random> random, WindowO
 
     // Start-up, in the game's order.
     random_ = random ? std::move(random) : std::make_unique<ClockSeededRandom>();
-    appPath_ = appFolder(options_.appPath);
-    sounds_ = std::make_unique<SoundBank>(appPath_);
-    store_ = std::make_unique<PictureStore>(appPath_);
+    folders_ = {withSlash(options_.folders.data), withSlash(options_.folders.save)};
+    sounds_ = std::make_unique<SoundBank>(folders_.data);
+    store_ = std::make_unique<PictureStore>(folders_.data, pictureCacheFolder(options_.pictureCache));
     game_ = std::make_unique<Game>(*this, *random_, unsavableCharacters);
     call([this] { game_->Form_Load(); });
     timAnm_->start(100);
     timSya_->start(1000);
 
-    setWindowIcon(applicationIcon(appPath_));
+    setWindowIcon(applicationIcon(folders_.data));
     screenHeightPixels_ = options_.screenHeightPixels;
     if (screenHeightPixels_ <= 0) {
         const QScreen* screen = QGuiApplication::primaryScreen();
@@ -216,10 +223,10 @@ void MainWindow::buildMenus()
     mnu1->setObjectName(QStringLiteral("mnu1"));
     QAction* save = mnu1->addAction(QStringLiteral("セーブ"));
     save->setObjectName(QStringLiteral("mnuSAVE0"));
-    connect(save, &QAction::triggered, this, [this] { call([this] { saveGame(*game_, dialogs_, appPath_); }); });
+    connect(save, &QAction::triggered, this, [this] { call([this] { saveGame(*game_, dialogs_, folders_.save); }); });
     QAction* load = mnu1->addAction(QStringLiteral("ロード"));
     load->setObjectName(QStringLiteral("mnuSAVE1"));
-    connect(load, &QAction::triggered, this, [this] { call([this] { loadGame(*game_, dialogs_, appPath_); }); });
+    connect(load, &QAction::triggered, this, [this] { call([this] { loadGame(*game_, dialogs_, folders_.save); }); });
     mnu1->addSeparator()->setObjectName(QStringLiteral("bar2"));
     QAction* mnuEnd = mnu1->addAction(QStringLiteral("終了"));
     mnuEnd->setObjectName(QStringLiteral("mnuEnd"));
@@ -323,28 +330,29 @@ void MainWindow::correctForWindowFrame()
     if (measured == decorations_)
         return;
     applyLayout(screenHeightPixels_, measured);
-    // Pictures already loaded are reloaded at the new size, so that playing
+    // The picture shown is drawn again at the new size, so that playing
     // never stretches one.
-    if (store_->isLoaded())
-        call([this] { store_->loadAll(img_->size()); });
+    if (running_)
+        call([this] { showPetPicture(petShows_); });
 }
 
 bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
         correctForWindowFrame();
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
     return QMainWindow::event(event);
 }
 
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    // The first activation normally comes from the window system; with no
-    // window manager none ever comes, so start anyway a moment after showing.
+    // Queued rather than called here: the program's event loop is running by
+    // then, so a picture that stops the game can end it; and the call still
+    // comes before the window system asks for the first frame, which thus
+    // shows the title. An activation is not awaited: without a window
+    // manager none ever comes.
     if (!activated_)
-        QTimer::singleShot(ActivationFallbackMs, this, [this] { Form_Activate(); });
+        QMetaObject::invokeMethod(this, &MainWindow::Form_Activate, Qt::QueuedConnection);
 }
 
 void MainWindow::Form_Activate()
@@ -354,12 +362,18 @@ void MainWindow::Form_Activate()
     activated_ = true;
     correctForWindowFrame();
     call([this] {
-        img_->setPixmap(store_->readFile(LoadingPictureFile, img_->size()));
-        img_->repaint();
-        store_->loadAll(img_->size());
+        store_->checkFiles();
         running_ = true;
         game_->Opening();
     });
+}
+
+void MainWindow::showPetPicture(std::optional<Picture> picture)
+{
+    const PictureDisplay display{img_->size(), img_->devicePixelRatioF()};
+    img_->setPixmap(picture ? store_->picture(*picture, display) : store_->title(display));
+    setSpokenName(img_, picture ? pictureName(*picture) : titlePictureName());
+    petShows_ = picture;
 }
 
 void MainWindow::stopOnPictureError(const PictureFileError& error)
@@ -412,17 +426,9 @@ void MainWindow::showHelp()
 
 // Outside -------------------------------------------------------------------
 
-void MainWindow::showPicture(Picture picture)
-{
-    img_->setPixmap(store_->picture(picture));
-    setSpokenName(img_, pictureName(picture));
-}
+void MainWindow::showPicture(Picture picture) { showPetPicture(picture); }
 
-void MainWindow::showTitlePicture()
-{
-    img_->setPixmap(store_->readFile(TitlePictureFile, img_->size()));
-    setSpokenName(img_, titlePictureName());
-}
+void MainWindow::showTitlePicture() { showPetPicture(std::nullopt); }
 
 void MainWindow::setSpeech(const std::string& text) { pic_->speech()->setText(toQt(text)); }
 

@@ -6,9 +6,11 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "game/outside.h"
 #include "game/random.h"
+#include "ui/app_folders.h"
 #include "ui/grid_layout.h"
 
 class QAction;
@@ -32,17 +34,17 @@ class PetPicture;
 class SpeechPanel;
 
 struct WindowOptions {
-    // The application folder; empty means the executable's folder.
-    QString appPath;
+    // Where the pictures, sounds and icon are read, and the save file kept.
+    AppFolders folders;
     // The screen height the layout is computed from; 0 means the primary
     // screen's.
     int screenHeightPixels = 0;
     // How the program ends (exit status); by default the event loop's exit.
     std::function<void(int)> endProgram;
+    // Where scaled pictures are kept between runs; empty means the user's
+    // cache folder.
+    QString pictureCache;
 };
-
-// How long start-up waits for the window system to activate the window.
-inline constexpr int ActivationFallbackMs = 250;
 
 // Exit status after a picture file could not be read.
 inline constexpr int MissingPictureExitCode = 2;
@@ -58,16 +60,17 @@ public:
     ~MainWindow() override;
 
     Game& game() { return *game_; }
-    const QString& appPath() const { return appPath_; }
+    const AppFolders& folders() const { return folders_; }
     const WindowLayout& layout() const { return layout_; }
     const SoundBank& sounds() const { return *sounds_; }
     const PictureStore& pictures() const { return *store_; }
-    // True once the pictures are loaded and the first game has begun.
+    // True once the first game has begun.
     bool isRunning() const { return running_; }
     bool hasStopped() const { return stopped_; }
 
-    // The first activation: shows the loading picture, fills the picture
-    // store and begins the first game. Runs once; later calls do nothing.
+    // The start of the first game: checks that every picture file is there
+    // and begins the game with its title. Runs once, right after the window
+    // is first shown, waiting for nothing else; later calls do nothing.
     void Form_Activate();
 
     // Outside.
@@ -103,6 +106,9 @@ private:
     template <typename F>
     void call(F&& handler);
     void stopOnPictureError(const PictureFileError& error);
+    // Puts a stored picture, or the title when none, in the pet area at its
+    // size and the screen's pixel ratio.
+    void showPetPicture(std::optional<Picture> picture);
     // Stops the timers and releases the sounds: no game handler runs after.
     void halt();
     void endProgram(int exitCode);
@@ -110,11 +116,14 @@ private:
 
     Dialogs& dialogs_;
     WindowOptions options_;
-    QString appPath_;
+    AppFolders folders_;
     WindowLayout layout_;
     Decorations decorations_;
     int screenHeightPixels_ = 0;
     bool activated_ = false;
+    // What the pet area shows, to draw again when the window is laid out
+    // anew: a stored picture, or the title when empty.
+    std::optional<Picture> petShows_;
     bool frameMeasured_ = false;
     bool running_ = false;
     bool stopped_ = false;

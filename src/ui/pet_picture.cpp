@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/colours.h"
 #include "ui/keyboard.h"
 
 namespace mokopi::ui {
@@ -12,23 +13,29 @@ PetPicture::PetPicture(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("IMG"));
     setToolTip(QStringLiteral("なでなでします"));
+    // Every frame covers the whole area: nothing to clear under it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // Reached by Tab; a click pets without taking the focus from the speech line.
     setFocusPolicy(Qt::TabFocus);
 }
 
 void PetPicture::setPixmap(const QPixmap& pixmap)
 {
+    if (pixmap.cacheKey() == pixmap_.cacheKey())
+        return;
     pixmap_ = pixmap;
     update();
 }
 
 void PetPicture::paintEvent(QPaintEvent*)
 {
-    if (pixmap_.isNull())
-        return;
     QPainter painter(this);
-    // Stretching only happens if the window changed size after loading.
-    if (pixmap_.size() == size())
+    if (pixmap_.isNull()) {
+        painter.fillRect(rect(), WindowYellow);  // before the first picture
+        return;
+    }
+    // Stretching only happens for a moment when the window changes size.
+    if (pixmap_.deviceIndependentSize() == QSizeF(size()))
         painter.drawPixmap(0, 0, pixmap_);
     else
         painter.drawPixmap(rect(), pixmap_);

@@ -5,9 +5,9 @@
 
 namespace mokopi::ui {
 
-// The pet picture `IMG`. The pictures arrive already at the widget's size,
-// so a change of picture is a plain copy; any mouse button pets the pet, and
-// so do Space and Enter when it has the focus.
+// The pet picture `IMG`. The pictures arrive already at the widget's size in
+// device pixels, so a change of picture is a plain copy; any mouse button
+// pets the pet, and so do Space and Enter when it has the focus.
 class PetPicture : public QWidget {
     Q_OBJECT
 public:

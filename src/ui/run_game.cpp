@@ -4,8 +4,10 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "persist/save_folder_lock.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
+#include "ui/save_commands.h"
 
 namespace mokopi::ui {
 
@@ -27,6 +29,9 @@ void prepareApplication(QApplication& app)
 int runGame(QApplication& app, Dialogs& dialogs, WindowOptions options)
 {
     prepareApplication(app);
+    const auto saveFolderLock = claimSaveFolder(options.folders.save, dialogs);
+    if (!saveFolderLock)
+        return AlreadyRunningExitCode;
     MainWindow window(dialogs, nullptr, std::move(options));
     if (auto* real = dynamic_cast<QtDialogs*>(&dialogs))
         real->setParent(&window);

@@ -11,9 +11,14 @@ class Dialogs;
 // Japanese buttons in Qt's own boxes and fonts that show Japanese text.
 void prepareApplication(QApplication& app);
 
-// Start-up of the real program: prepares the application, creates the window
-// (which runs the game's start-up), shows it and runs until the player quits
-// (status 0) or a picture file fails (MissingPictureExitCode).
-int runGame(QApplication& app, Dialogs& dialogs, WindowOptions options = {});
+// Exit status of a copy started while another one uses the same save folder.
+inline constexpr int AlreadyRunningExitCode = 3;
+
+// Start-up of the real program: prepares the application, claims the save
+// folder, creates the window (which runs the game's start-up), shows it and
+// runs until the player quits (status 0) or a picture file fails
+// (MissingPictureExitCode). A second copy on the same save folder says so and
+// ends at once (AlreadyRunningExitCode).
+int runGame(QApplication& app, Dialogs& dialogs, WindowOptions options);
 
 }  // namespace mokopi::ui

@@ -1,10 +1,13 @@
 #include "ui/save_commands.h"
 
+#include <QDir>
+
 #include <variant>
 
 #include "game/game.h"
 #include "persist/save_codec.h"
 #include "persist/save_file.h"
+#include "persist/save_folder_lock.h"
 #include "ui/dialogs.h"
 #include "ui/help_text.h"
 
@@ -19,9 +22,11 @@ QString refusal(const char* what, const std::string& reason)
 
 }  // namespace
 
-void saveGame(const Game& game, Dialogs& dialogs, const QString& appPath)
+void saveGame(const Game& game, Dialogs& dialogs, const QString& saveFolder)
 {
-    const auto written = writeSaveFile(appPath + QLatin1String(SaveFileName), encodeSaveRecord(game.saveRecord()));
+    // A folder that cannot be made fails the write below, which says so.
+    QDir().mkpath(saveFolder);
+    const auto written = writeSaveFile(saveFolder + QLatin1String(SaveFileName), encodeSaveRecord(game.saveRecord()));
     if (const auto* error = std::get_if<FileError>(&written)) {
         dialogs.message(applicationTitle(), refusal("セーブできませんでした。", error->reason));
         return;
@@ -29,10 +34,10 @@ void saveGame(const Game& game, Dialogs& dialogs, const QString& appPath)
     dialogs.message(applicationTitle(), QStringLiteral("セーブしました"));
 }
 
-void loadGame(Game& game, Dialogs& dialogs, const QString& appPath)
+void loadGame(Game& game, Dialogs& dialogs, const QString& saveFolder)
 {
     constexpr const char* NotLoaded = "セーブファイルを読み込めませんでした。";
-    const auto bytes = readSaveFile(appPath + QLatin1String(SaveFileName));
+    const auto bytes = readSaveFile(saveFolder + QLatin1String(SaveFileName));
     if (const auto* error = std::get_if<FileError>(&bytes)) {
         dialogs.message(applicationTitle(), refusal(NotLoaded, error->reason));
         return;
@@ -43,6 +48,17 @@ void loadGame(Game& game, Dialogs& dialogs, const QString& appPath)
         return;
     }
     game.load(std::get<SaveRecord>(record));
+}
+
+std::unique_ptr<SaveFolderLock> claimSaveFolder(const QString& saveFolder, Dialogs& dialogs)
+{
+    QDir().mkpath(saveFolder);
+    auto lock = std::make_unique<SaveFolderLock>(saveFolder);
+    if (!lock->heldElsewhere())
+        return lock;
+    dialogs.message(applicationTitle(),
+        QStringLiteral("もこぴ育成はすでに起動しています。\n先に起動したほうで遊んでください。"));
+    return nullptr;
 }
 
 }  // namespace mokopi::ui

@@ -1,6 +1,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -58,6 +60,37 @@ TEST(Icon, Is32PixelsWithTransparentCorners)
     for (QPoint at : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 31), QPoint(31, 31)})
         EXPECT_EQ(qAlpha(icon.pixel(at)), 0);
     EXPECT_EQ(qAlpha(icon.pixel(16, 16)), 255);
+}
+
+TEST(Icon, TheLauncherGetsEverySizeAndAScalableDrawingOfTheSameHead)
+{
+    const QString theme(MOKOPI_ICON_THEME_DIR);
+    const auto overWhite = [](const QImage& icon) {
+        QImage flat(icon.size(), QImage::Format_RGB32);
+        flat.fill(Qt::white);
+        QPainter(&flat).drawImage(0, 0, icon);
+        return flat;
+    };
+    QImage largest;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        largest = QImage(QString("%1/%2x%2/apps/%3.png").arg(theme).arg(size).arg(MOKOPI_DESKTOP_ID));
+        ASSERT_EQ(largest.size(), QSize(size, size));
+        EXPECT_EQ(qAlpha(largest.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(largest.pixel(size / 2, size / 2)), 255);
+    }
+    EXPECT_EQ(QImage(theme + "/32x32/apps/" MOKOPI_DESKTOP_ID ".png"), QImage::fromData(appFile("icon.png")))
+        << "the window and the launcher show different icons";
+
+    QSvgRenderer drawing(theme + "/scalable/apps/" MOKOPI_DESKTOP_ID ".svg");
+    ASSERT_TRUE(drawing.isValid());
+    QImage rendered(256, 256, QImage::Format_ARGB32_Premultiplied);
+    rendered.fill(Qt::transparent);
+    QPainter painter(&rendered);
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawing.render(&painter);
+    painter.end();
+    EXPECT_LT(differingShare(overWhite(rendered), overWhite(largest)), 0.02);
 }
 
 static double dot(const std::vector<double>& a, const std::vector<double>& b)

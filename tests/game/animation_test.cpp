@@ -19,6 +19,8 @@ TEST(AnimationRuleTest, EachSceneAndValueShowsItsPairOrNothing)
         {"fatigue 200 beats song 250", "", {250, 0, 200, 0}, h0, h1},
         {"fatigue 199", "", {250, 0, 199, 0}, u0, u1},
         {"everything at 99", "", {99, 99, 99, 99}, t0, t1},
+        {"song exactly 100", "", {100, 0, 0, 0}, u0, u1},
+        {"affection exactly 100", "", {0, 0, 0, 100}, l0, l1},
         {"the naming scene animates", "open", {0, 100, 0, 0}, o0, o1},
         {"ending 4 whatever the values", SceneValue::ending(4), {250, 0, 250, 0}, endodori0, endodori1},
         {"ending 8", SceneValue::ending(8), {0, 0, 0, 0}, endhodori0, endhodori1},

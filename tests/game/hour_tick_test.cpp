@@ -84,6 +84,7 @@ TEST_F(HourTickTest, TheEventRollComesEveryHourAndTheRulesAreTriedInOrderEachRol
     const Case cases[] = {
         {"roll 289 misses", RestCommand, {0, 0, 0, 0}, 289, {}, {}},
         {"a: equal song and dance beat every other rule", SongCommand, {119, 120, 160, 150}, 290, {}, "イコール"},
+        {"a: equal at exactly 100", SongCommand, {99, 100, 0, 0}, 290, {}, "イコール"},
         {"a: equal but below 100", SongCommand, {98, 99, 0, 0}, 290, std::vector(9, Miss), {}},
         {"b: tired and training", SongCommand, {0, 0, 149, 0}, 290, {Hit}, "かなしむ"},
         {"b: tired but resting, then c", RestCommand, {0, 0, 160, 0}, 290, {Hit}, {}},

@@ -1,3 +1,5 @@
+#include "game/page_text.h"
+#include "game/scripts/title_scripts.h"
 #include "support/game_fixture.h"
 
 namespace mokopi::testing {
@@ -25,7 +27,7 @@ TEST_F(LoadTest, EveryFieldComesBackAndTheGameGoesOnWithoutASceneOrWithTheNaming
     record.GameStarted = false;
     game.load(record);
     EXPECT_EQ(st().Scene, SceneValue("open"));
-    EXPECT_EQ(out.speech, "もこ、もこ、");
+    EXPECT_EQ(out.speech, render(namingScript().front().page.text, "", ""));
     EXPECT_FALSE(out.clockRunning);
 }
 

@@ -59,6 +59,7 @@ TEST(SaveRecord, EachKindOfBrokenFileIsRefusedWithItsReasonAndTheLimitsHold) {
         {",40,", ",12.5,", "数値が正しくありません"}, {",12,", ",32768,", "数値が範囲を超えています"},
         {",5,", ",256,", "数値が範囲を超えています"}, {",5,", ",-1,", "数値が範囲を超えています"},
         {"#FALSE#", "#false#", "真偽値が正しくありません"}, {"\r\n", "\r\n\"a\"\r\n", "記録のあとに余分な内容があります"},
+        {",40,", ",\"40\",", "数値が正しくありません"}, {",#FALSE#\r", ",\"#FALSE#\"\r", "真偽値が正しくありません"},
         {",12,40,", ",-32768,32767,", "(decoded)"}, {",5,", ",255,", "(decoded)"},
     };
     for (const auto& [from, to, reason] : cases) {
@@ -69,6 +70,24 @@ TEST(SaveRecord, EachKindOfBrokenFileIsRefusedWithItsReasonAndTheLimitsHold) {
         EXPECT_EQ(std::holds_alternative<DecodeError>(result) ? std::get<DecodeError>(result).reason : "(decoded)", reason)
             << bytes;
     }
+}
+
+// A player who edits the file in a modern editor saves it as UTF-8.
+TEST(SaveRecord, AFileThatIsValidUtf8WithNonAsciiTextIsReadAsUtf8AndSavedAgainInCp932) {
+    const std::string fields = ",12,40,3,80,17,5,#TRUE#,#FALSE#,#FALSE#,#TRUE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#TRUE#\r\n";
+    const std::string bom = "\xEF\xBB\xBF";
+    SaveRecord edited = GoldenRecord;
+    edited.OwnerName = "もこ", edited.PetName = "ぴ";  // in code page 932 these bytes would read 「繧ゅ％」「縺ｴ」
+    for (const std::string& start : {std::string(), bom}) {
+        EXPECT_EQ(decoded(start + "\"もこ\",\"ぴ\"" + fields), edited);
+        EXPECT_EQ(decoded(start + "\"ゆひこ\",\"やちうみ\"" + fields), GoldenRecord);
+    }
+    EXPECT_EQ(encodeSaveRecord(decoded(bom + "\"ゆひこ\",\"やちうみ\"" + fields)), Golden);
+    edited.OwnerName = "a", edited.PetName = "b";
+    EXPECT_EQ(decoded(bom + "\"a\",\"b\"" + fields), edited);
+    const auto refusal = [&](const std::string& bytes) { return std::get<DecodeError>(decodeSaveRecord(bytes)).reason; };
+    EXPECT_EQ(refusal("\"é😀\",\"b\"" + fields), "名前に使えない文字があります");
+    EXPECT_EQ(refusal(bom + "\"\x82\xE4\",\"b\"" + fields), "文字コードが正しくありません");  // neither UTF-8 nor CP932
 }
 
 }  // namespace mokopi

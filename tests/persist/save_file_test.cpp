@@ -1,16 +1,62 @@
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <ctime>
+
+#include "persist/probe_runner.h"
 #include "persist/save_file.h"
 
-namespace mokopi {
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }  // failures show text
+
+namespace mokopi::testing {
+namespace {
 
 std::string why(const auto& failed) { return std::get<FileError>(failed).reason; }
+
+QStringList filesIn(const QString& folder) {
+    QStringList files = QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    files.sort();
+    return files;
+}
+
+// What a look at a path tells without opening anything but a regular file:
+// the same before and after means the thing at the path was not touched.
+QString fingerprint(const QString& path) {
+    struct stat found {};
+    if (::lstat(QFile::encodeName(path).constData(), &found) != 0) {
+        return QStringLiteral("(missing)");
+    }
+    QString print = QStringLiteral("mode %1 inode %2 size %3 device %4 changed %5.%6")
+                        .arg(found.st_mode)
+                        .arg(found.st_ino)
+                        .arg(found.st_size)
+                        .arg(found.st_rdev)
+                        .arg(found.st_mtim.tv_sec)
+                        .arg(found.st_mtim.tv_nsec);
+    QFile file(path);
+    if (S_ISREG(found.st_mode) && file.open(QIODevice::ReadOnly)) {
+        print += " sha1 " + QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex();
+    }
+    return print;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
 
 TEST(SaveFile, ReadsOnlyAFileOfAtMost64KiBAndNeverSavesOverAFolder) {
     QTemporaryDir folder;
@@ -18,27 +64,106 @@ TEST(SaveFile, ReadsOnlyAFileOfAtMost64KiBAndNeverSavesOverAFolder) {
     EXPECT_EQ(why(readSaveFile(path)), "セーブファイルがありません");
     ASSERT_EQ(writeSaveFile(big, std::string(64 * 1024, 'x')).index(), 0u);
     EXPECT_EQ(std::get<std::string>(readSaveFile(big)).size(), 64u * 1024);
-    ASSERT_EQ(writeSaveFile(big, std::string(64 * 1024 + 1, 'x')).index(), 0u);
+    writeFile(big, QByteArray(64 * 1024 + 1, 'x'));
     EXPECT_EQ(why(readSaveFile(big)), "セーブファイルが大きすぎます");
     ASSERT_TRUE(QDir(folder.path()).mkpath("mokopi.dat/inside"));
     EXPECT_EQ(why(readSaveFile(path)), "セーブファイルの場所にフォルダーがあります");
-    EXPECT_EQ(writeSaveFile(path, "new").index(), 1u);
+    EXPECT_EQ(why(writeSaveFile(path, "new")), "セーブファイルの場所にフォルダーがあります");
     EXPECT_TRUE(QDir(path).exists("inside"));
+    EXPECT_EQ(why(writeSaveFile(folder.filePath("gone/mokopi.dat"), "new")), "保存先のフォルダーがありません");
 }
 
-// A full disk, which root meets too, is tried through the window's save.
-TEST(SaveFile, ASaveIntoAReadOnlyFolderFailsAndLeavesTheOldFileAsItWas) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only folders";
-    }
+// A save killed between writing its temporary copy and the rename leaves the
+// copy behind; the next save removes such copies once they are a minute old,
+// and nothing else.
+TEST(SaveFile, ASaveKeepsThePermissionsAndSweepsOnlyItsOwnStaleCopies) {
     QTemporaryDir folder;
     const QString path = folder.filePath("mokopi.dat");
-    ASSERT_EQ(writeSaveFile(path, "old").index(), 0u);
-    ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_FALSE(why(writeSaveFile(path, "new")).empty());
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(std::get<std::string>(readSaveFile(path)), "old");
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"mokopi.dat"});
+    const QStringList kept{"mokopi.dat.Xy9zQw", "mokopi.dat.backup", "mokopi.dat.bak", "mokopi.dat.Ab3dEf7",
+                           "other.dat.Ab3dEf"};
+    const QDateTime twoMinutesAgo = QDateTime::currentDateTime().addSecs(-120);
+    for (const QString& name : kept + QStringList{"mokopi.dat.Ab3dEf", "mokopi.dat.AbCdEf"}) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        if (name != "mokopi.dat.Xy9zQw") {
+            file.setFileTime(twoMinutesAgo, QFileDevice::FileModificationTime);
+        }
+    }
+    writeFile(path, "old");
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_EQ(writeSaveFile(path, "new").index(), 0u);
+    EXPECT_EQ(fileBytes(path), "new");
+    EXPECT_EQ(QFile::permissions(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    QStringList left = kept + QStringList{"mokopi.dat"};
+    left.sort();
+    EXPECT_EQ(filesIn(folder.path()), left);
 }
 
-}  // namespace mokopi
+// The cases a real player's rights decide, run as nobody when the tests run as
+// root; the thing the save file's name leads to must come out untouched.
+struct UnprivilegedSaveFile : ::testing::Test {
+    ProbeRunner probe;
+};
+
+TEST_F(UnprivilegedSaveFile, ASaveIntoAReadOnlyFolderFailsAndLeavesTheOldFileAsItWas) {
+    const QString folder = probe.closedFolder("closed");
+    const QString path = folder + "/mokopi.dat";
+    writeFile(path, "old");
+    ProbeRunner::close(folder);
+    EXPECT_EQ(probe.run("save", path), "書き込む権限がありません");
+    EXPECT_EQ(probe.run("load", path), "loaded 3 bytes");
+    EXPECT_EQ(filesIn(folder), QStringList{"mokopi.dat"});
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(UnprivilegedSaveFile, ALinkIsFollowedOnlyToARegularFileNoLargerThanASave) {
+    const QString folder = probe.playerFolder("game");
+    const QString link = folder + "/mokopi.dat";
+    const auto inFolder = [&](const char* name) { return folder + "/" + name; };
+    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
+                      QFile::WriteOther;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(inFolder("pipe")).constData(), 0666), 0);
+    // Root makes a device node of its own to try; anyone else tries the real /dev/null.
+    const QString device = runningAsRoot() ? inFolder("device") : QStringLiteral("/dev/null");
+    if (runningAsRoot()) {
+        ASSERT_EQ(::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+    }
+    QByteArray noise(64 * 1024 + 1, '\0');
+    for (int i = 0; i < noise.size(); ++i) {
+        noise[i] = static_cast<char>(i * 7919 % 251);
+    }
+    writeFile(inFolder("big"), noise);
+    writeFile(inFolder("fits"), noise.left(64 * 1024));
+    for (const char* target : {"pipe", "device", "big", "fits"}) {
+        QFile::setPermissions(target == QByteArray("device") ? device : inFolder(target), open);
+    }
+
+    const struct {
+        QString target;
+        QString saved, loaded;
+    } cases[] = {
+        {inFolder("pipe"), "セーブファイルの場所にパイプがあります", "セーブファイルの場所にパイプがあります"},
+        {device, "セーブファイルの場所にデバイスがあります", "セーブファイルの場所にデバイスがあります"},
+        {inFolder("big"), "セーブファイルが大きすぎます", "セーブファイルが大きすぎます"},
+        {inFolder("fits"), "saved", "loaded 9 bytes"},
+        {inFolder("not-yet"), "saved", "loaded 9 bytes"},
+    };
+    for (const auto& [target, saved, loaded] : cases) {
+        QFile::remove(link);
+        ASSERT_TRUE(QFile::link(target, link));
+        const QString before = fingerprint(target);
+        const QStringList files = filesIn(folder);
+        EXPECT_EQ(probe.run("save", link), saved) << target.toStdString();
+        EXPECT_EQ(probe.run("load", link), loaded) << target.toStdString();
+        EXPECT_EQ(QFile::symLinkTarget(link), target);
+        if (saved == "saved") {
+            EXPECT_EQ(fileBytes(target), "\"probe\"\r\n");
+        } else {
+            EXPECT_EQ(fingerprint(target), before) << target.toStdString();
+            EXPECT_EQ(filesIn(folder), files);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace mokopi::testing

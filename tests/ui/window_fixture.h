@@ -36,7 +36,7 @@ struct WindowTest : ::testing::Test {
     void start(bool activate = true, int screenHeight = 768)
     {
         window = std::make_unique<ui::MainWindow>(dialogs, std::make_unique<ClockSeededRandom>(7),
-            ui::WindowOptions{dir.path(), screenHeight, [this](int code) { exitCodes.push_back(code); }});
+            ui::WindowOptions{{dir.path(), dir.path()}, screenHeight, [this](int code) { exitCodes.push_back(code); }, path("cache")});
         if (activate)
             window->show(), window->Form_Activate();
     }

@@ -1,0 +1,112 @@
+#include "media/picture_cache.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryFile>
+
+#include <cstring>
+#include <filesystem>
+
+namespace mokopi {
+
+namespace {
+
+// An entry: this header, then the rows of pixels, 4 bytes a pixel, no padding.
+struct EntryHeader {
+    char magic[8];
+    qint64 sourceModifiedMs;
+    qint64 sourceBytes;
+    qint32 width;
+    qint32 height;
+    qint32 format;
+    qint32 padding;  // named, so that comparing two headers byte for byte compares no stray bytes
+    double pixelRatio;
+};
+
+constexpr char Magic[8] = {'M', 'O', 'K', 'O', 'P', 'I', 'C', '1'};
+
+EntryHeader headerFor(const QFileInfo& source, QSize pixelSize, QImage::Format format, qreal pixelRatio)
+{
+    EntryHeader h{};
+    std::memcpy(h.magic, Magic, sizeof Magic);
+    h.sourceModifiedMs = source.lastModified().toMSecsSinceEpoch();
+    h.sourceBytes = source.size();
+    h.width = pixelSize.width();
+    h.height = pixelSize.height();
+    h.format = format;
+    h.pixelRatio = pixelRatio;
+    return h;
+}
+
+bool isEntryFormat(QImage::Format format)
+{
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied;
+}
+
+}  // namespace
+
+PictureCache::PictureCache(QString folder) : folder_(std::move(folder)) {}
+
+QString PictureCache::entryPath(const QFileInfo& source, QSize pixelSize, qreal pixelRatio) const
+{
+    // One entry per source file, size and ratio; the folder's hash keeps two
+    // installations of the game apart.
+    const QByteArray folderHash = QCryptographicHash::hash(source.absolutePath().toUtf8(), QCryptographicHash::Sha1)
+                                      .toHex()
+                                      .left(16);
+    return QDir(folder_).filePath(QStringLiteral("%1-%2-%3x%4@%5.pic")
+                                      .arg(QString::fromLatin1(folderHash), source.fileName())
+                                      .arg(pixelSize.width())
+                                      .arg(pixelSize.height())
+                                      .arg(pixelRatio));
+}
+
+QImage PictureCache::load(const QFileInfo& source, QSize pixelSize, qreal pixelRatio) const
+{
+    if (folder_.isEmpty())
+        return {};
+    QFile entry(entryPath(source, pixelSize, pixelRatio));
+    if (!entry.open(QIODevice::ReadOnly))
+        return {};
+    EntryHeader h;
+    if (entry.read(reinterpret_cast<char*>(&h), sizeof h) != sizeof h)
+        return {};
+    const auto format = static_cast<QImage::Format>(h.format);
+    const EntryHeader expected = headerFor(source, pixelSize, format, pixelRatio);
+    if (std::memcmp(&h, &expected, sizeof h) != 0 || !isEntryFormat(format))
+        return {};
+    const qint64 pixelBytes = qint64(h.width) * h.height * 4;
+    QImage image(pixelSize, format);
+    if (image.isNull() || image.bytesPerLine() != h.width * 4
+        || entry.read(reinterpret_cast<char*>(image.bits()), pixelBytes) != pixelBytes)
+        return {};
+    image.setDevicePixelRatio(pixelRatio);
+    return image;
+}
+
+void PictureCache::store(const QFileInfo& source, const QImage& scaled, qreal pixelRatio) const
+{
+    if (folder_.isEmpty() || !isEntryFormat(scaled.format()) || scaled.bytesPerLine() != scaled.width() * 4)
+        return;
+    if (!QDir().mkpath(folder_))
+        return;
+    // Written aside and renamed over the old entry, so that a reader never
+    // sees half of one. Not synced to disk: a lost entry is only made again.
+    QTemporaryFile part(QDir(folder_).filePath(QStringLiteral("XXXXXX.part")));
+    if (!part.open())
+        return;
+    const EntryHeader h = headerFor(source, scaled.size(), scaled.format(), pixelRatio);
+    if (part.write(reinterpret_cast<const char*>(&h), sizeof h) != qint64(sizeof h)
+        || part.write(reinterpret_cast<const char*>(scaled.constBits()), scaled.sizeInBytes()) != scaled.sizeInBytes()
+        || !part.flush())
+        return;
+    std::error_code failed;
+    std::filesystem::rename(part.fileName().toStdString(),
+                            entryPath(source, scaled.size(), pixelRatio).toStdString(), failed);
+    if (!failed)
+        part.setAutoRemove(false);  // it is the entry now
+}
+
+}  // namespace mokopi

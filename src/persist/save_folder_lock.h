@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+namespace mokopi {
+
+// The lock file beside the save file.
+inline constexpr const char* SaveLockFileName = "mokopi.dat.lock";
+
+// Held for the whole run by the copy of the game that uses a save folder, so
+// that a second copy started on the same folder can tell and step back
+// instead of overwriting the first one's saves.
+class SaveFolderLock {
+public:
+    explicit SaveFolderLock(const QString& folder);
+
+    // Another running copy holds the folder. A folder where no lock can be
+    // made at all (a read-only one, say) counts as free: the game runs, and a
+    // save there says why it fails.
+    bool heldElsewhere() const { return heldElsewhere_; }
+
+private:
+    QLockFile lock_;
+    bool heldElsewhere_ = false;
+};
+
+}  // namespace mokopi

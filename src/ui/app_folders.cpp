@@ -1,0 +1,42 @@
+#include "ui/app_folders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStandardPaths>
+
+#include "game/picture_id.h"
+
+namespace mokopi::ui {
+
+namespace {
+
+QString asFolder(const QString& path) { return QDir::cleanPath(path) + QLatin1Char('/'); }
+
+}  // namespace
+
+AppFolders resolveAppFolders(const QString& executableFolder, const QString& dataFromExecutable,
+                             const QString& playerDataFolder)
+{
+    const QDir beside(executableFolder);
+    // The loading picture is the first file the game reads.
+    if (QFileInfo::exists(beside.filePath(QString::fromUtf8(LoadingPictureFile.data(), LoadingPictureFile.size()))))
+        return {asFolder(executableFolder), asFolder(executableFolder)};
+    return {asFolder(beside.filePath(dataFromExecutable)), asFolder(playerDataFolder)};
+}
+
+AppFolders appFolders()
+{
+    return resolveAppFolders(QCoreApplication::applicationDirPath(), QStringLiteral(MOKOPI_DATA_FROM_EXECUTABLE),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+void setApplicationIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("mokopi"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MOKOPI_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(MOKOPI_DESKTOP_ID));
+}
+
+}  // namespace mokopi::ui

@@ -1,0 +1,36 @@
+#include <string>
+
+#include "support/game_on_screen_test.h"
+#include "support/saved_game.h"
+
+namespace mokopi::e2e {
+namespace {
+
+using EndingReplayTest = GameOnScreenTest;
+
+// The picture pair of each ending, by the number of its menu item.
+const char* const EndingPictures[9] = {"endmix", "endai", "endhirou", "enduta", "endodori",
+                                       "endauta", "endaodori", "endhuta", "endhodori"};
+
+TEST_F(EndingReplayTest, EachItemOfTheEndingMenuReplaysItsOwnEnding)
+{
+    SavedGame everyEnding;
+    everyEnding.owner = "Tama";
+    everyEnding.pet = "Pochi";
+    everyEnding.cleared.fill(true);
+    writeFile(folder.saveFile(), savedGameBytes(everyEnding));
+    launch();
+    game->waitForPicture("the title", {"stt.bmp"});
+    game->choose(MainItem::Load);
+    game->answerBox(game->waitForBox(Title));
+
+    for (int n = 0; n < 9; ++n) {
+        game->chooseMenuItem(Menu::Endings, n + 1);
+        game->answerBox(game->waitForBox(Title));  // yes, end this game for the replay
+        const std::string pair = EndingPictures[n];
+        game->waitForPicture("ending " + std::to_string(n), {pair + "0.bmp", pair + "1.bmp"});
+    }
+}
+
+}  // namespace
+}  // namespace mokopi::e2e
