@@ -18,12 +18,15 @@
 #include "media/picture_store.h"
 #include "media/sound_bank.h"
 #include "persist/cp932.h"
+#include "ui/accessibility.h"
 #include "ui/app_icon.h"
 #include "ui/colours.h"
 #include "ui/command_button.h"
 #include "ui/dialogs.h"
+#include "ui/focus_mark.h"
 #include "ui/fonts.h"
 #include "ui/help_text.h"
+#include "ui/keyboard.h"
 #include "ui/pet_picture.h"
 #include "ui/save_commands.h"
 #include "ui/speech_panel.h"
@@ -89,6 +92,7 @@ MainWindow::MainWindow(Dialogs& dialogs, std::unique_ptr<Random> random, WindowO
     installFontSubstitutions();
     buildControls();
     buildMenus();
+    describeControls(this);
 
     // Start-up, in the game's order.
     random_ = random ? std::move(random) : std::make_unique<ClockSeededRandom>();
@@ -197,10 +201,18 @@ void MainWindow::buildControls()
             [this](int code) { call([this, code] { game_->Lbl_MouseDown(static_cast<std::uint8_t>(code)); }); });
     connect(lbl, &ClickLabel::clicked, this, [this] { call([this] { game_->Lbl_Click(); }); });
 
-    QWidget* order[] = {opt_[0], opt_[1], opt_[2], com_, lblTimDay_, picStr_, lblDay_, lblStr_, pic_,
-                        lbl, pic_->clickHint()};
+    // The design's order, less the panels and the click hint, which never
+    // take the focus. Tab also stops at the hour, the day and the status, for
+    // screen readers, and last at the pet, which has no place in the design.
+    for (QWidget* readable : {static_cast<QWidget*>(lblTimDay_), static_cast<QWidget*>(lblDay_),
+                              static_cast<QWidget*>(lblStr_)})
+        readable->setFocusPolicy(Qt::TabFocus);
+    QWidget* order[] = {opt_[0], opt_[1], opt_[2], com_, lblTimDay_, lblDay_, lblStr_, lbl, img_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
+    lbl->setFocus();
+    new FocusMark(client_);
+    addWindowKeys(this, {{opt_[0], opt_[1], opt_[2]}, com_, img_});
 }
 
 void MainWindow::buildMenus()
@@ -250,6 +262,7 @@ void MainWindow::buildMenus()
         connect(action, &QAction::triggered, this, [this, n] { call([this, n] { game_->mnuEnding_Click(n); }); });
         mnuEnding_[n] = action;
     }
+    addMenuShortcuts(save, load, mnuEnd);
 }
 
 Decorations MainWindow::estimatedDecorations() const
@@ -359,6 +372,7 @@ void MainWindow::showPetPicture(std::optional<Picture> picture)
 {
     const PictureDisplay display{img_->size(), img_->devicePixelRatioF()};
     img_->setPixmap(picture ? store_->picture(*picture, display) : store_->title(display));
+    setSpokenName(img_, picture ? pictureName(*picture) : titlePictureName());
     petShows_ = picture;
 }
 
@@ -428,6 +442,8 @@ void MainWindow::showStatus(const StatusView& view)
 {
     lblTimDay_->setText(toQt(hourCaption(view)));
     lblDay_->setText(toQt(dayCaption(view)));
+    setSpokenName(lblTimDay_, spokenHour(view));
+    setSpokenName(lblDay_, spokenDay(view));
     lblStr_->setText(toQt(statusCaption(view)));
     setColour(picStr_, QPalette::Window, toQColor(view.panelBackground));
     setColour(lblStr_, QPalette::WindowText, toQColor(view.panelText));

@@ -1,9 +1,11 @@
 #include "ui/pet_picture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "ui/colours.h"
+#include "ui/keyboard.h"
 
 namespace mokopi::ui {
 
@@ -13,6 +15,8 @@ PetPicture::PetPicture(QWidget* parent) : QWidget(parent)
     setToolTip(QStringLiteral("なでなでします"));
     // Every frame covers the whole area: nothing to clear under it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Reached by Tab; a click pets without taking the focus from the speech line.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void PetPicture::setPixmap(const QPixmap& pixmap)
@@ -41,6 +45,17 @@ void PetPicture::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     emit pressed();
+}
+
+void PetPicture::keyPressEvent(QKeyEvent* event)
+{
+    if (!isActivationKey(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        emit pressed();
 }
 
 }  // namespace mokopi::ui

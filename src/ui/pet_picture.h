@@ -7,7 +7,7 @@ namespace mokopi::ui {
 
 // The pet picture `IMG`. The pictures arrive already at the widget's size in
 // device pixels, so a change of picture is a plain copy; any mouse button
-// pets the pet.
+// pets the pet, and so do Space and Enter when it has the focus.
 class PetPicture : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +22,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPixmap pixmap_;

@@ -1,11 +1,14 @@
 #include "ui/speech_panel.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/grid_layout.h"
+#include "ui/keyboard.h"
 
 namespace mokopi::ui {
 
@@ -27,6 +30,7 @@ ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
 {
     // A right click answers the game; it must not open a menu.
     setContextMenuPolicy(Qt::PreventContextMenu);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
@@ -53,9 +57,34 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int code = speechKeyButton(*event);
+    if (code == 0) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // A key held down repeats faster than anyone clicks: only its first
+    // press counts.
+    if (event->isAutoRepeat())
+        return;
+    emit pressed(code);
+    emit clicked();
+}
+
 FatigueBar::FatigueBar(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void FatigueBar::setValue(int value)
+{
+    if (value == value_)
+        return;
+    value_ = value;
+    QAccessibleValueChangeEvent changed(this, value);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void FatigueBar::paintEvent(QPaintEvent*)
@@ -97,7 +126,7 @@ SpeechPanel::SpeechPanel(QWidget* parent) : QWidget(parent)
 
 void SpeechPanel::setFatigue(int units)
 {
-    fatigue_ = units;
+    bar_->setValue(units);
     placeChildren();
 }
 
@@ -117,7 +146,7 @@ void SpeechPanel::placeChildren()
     };
     place(lbl_, 0, 0, 255, 10);
     place(kazari_, 0, 8, 255, 2);
-    bar_->setGeometry(0, 0, fatigueBarPixels(fatigue_, width()), height());
+    bar_->setGeometry(0, 0, fatigueBarPixels(bar_->value(), width()), height());
 }
 
 }  // namespace mokopi::ui

@@ -7,7 +7,8 @@ namespace mokopi::ui {
 
 // A label that reports a press of any mouse button (1 left, 2 right,
 // 4 middle) and then the click it makes: the press always comes first, so
-// the game knows which button the click was made with.
+// the game knows which button the click was made with. The keys that stand
+// for the left and right buttons report the same press and click.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Qt::MouseButton pressedButton_ = Qt::NoButton;
@@ -33,8 +35,15 @@ public:
     static constexpr QRgb Fill = qRgb(192, 0, 0);
     explicit FatigueBar(QWidget* parent = nullptr);
 
+    // The fatigue it stands for, which screen readers read as its value.
+    int value() const { return value_; }
+    void setValue(int value);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    int value_ = 0;
 };
 
 // The speech panel `Pic`: the speech line `Lbl`, the fatigue bar `ShpHir`
@@ -59,11 +68,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-
     ClickLabel* lbl_;
     FatigueBar* bar_;
     QLabel* kazari_;
-    int fatigue_ = 0;
 };
 
 }  // namespace mokopi::ui

@@ -21,8 +21,11 @@ std::vector<std::string> gameEnvironment(const VirtualScreen& screen, const Temp
 {
     // No sound server unless the test brings one: the game must never play
     // into a server some other program on the machine is listening to. Its
-    // picture cache stays in the run's own folder, out of the real home.
+    // picture cache stays in the run's own folder, out of the real home. No
+    // session bus either: Qt would have one started for it (D-Bus
+    // autolaunch), which outlives the test once the game is killed.
     std::map<std::string, std::string> env = {
+        {"DBUS_SESSION_BUS_ADDRESS", "disabled:"},
         {"DISPLAY", screen.name()},
         {"QT_QPA_PLATFORM", "xcb"},
         {"XDG_RUNTIME_DIR", runtime.path().string()},

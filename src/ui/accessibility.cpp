@@ -1,0 +1,198 @@
+#include "ui/accessibility.h"
+
+#include <QAbstractButton>
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "ui/pet_picture.h"
+#include "ui/speech_panel.h"
+
+namespace mokopi::ui {
+
+namespace {
+
+// The fatigue bar reads as a bar from 0 to 255 whose value is the fatigue.
+class FatigueBarAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit FatigueBarAccessible(FatigueBar* bar) : QAccessibleWidget(bar, QAccessible::ProgressBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? QString::number(bar()->value()) : QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return bar()->value(); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return 255; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    FatigueBar* bar() const { return static_cast<FatigueBar*>(widget()); }
+};
+
+// A label named by its text, and by what it is while it shows none.
+class LabelAccessible final : public QAccessibleWidget {
+public:
+    LabelAccessible(QLabel* label, const char* emptyName)
+        : QAccessibleWidget(label, QAccessible::StaticText), emptyName_(QString::fromUtf8(emptyName))
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const QString shown = static_cast<QLabel*>(widget())->text();
+        return shown.isEmpty() ? emptyName_ : shown;
+    }
+
+private:
+    QString emptyName_;
+};
+
+// The labels whose text comes and goes, with their names while empty.
+const char* emptyLabelName(const QString& objectName)
+{
+    if (objectName == QLatin1String("Lbl"))
+        return "もこぴの言葉";
+    if (objectName == QLatin1String("LblKazari"))
+        return "会話の合図";
+    return nullptr;
+}
+
+QAccessibleInterface* controlAccessible(const QString&, QObject* object)
+{
+    if (auto* bar = dynamic_cast<FatigueBar*>(object))
+        return new FatigueBarAccessible(bar);
+    if (auto* label = qobject_cast<QLabel*>(object))
+        if (const char* emptyName = emptyLabelName(label->objectName()))
+            return new LabelAccessible(label, emptyName);
+    if (auto* pet = qobject_cast<PetPicture*>(object))
+        return new QAccessibleWidget(pet, QAccessible::Graphic);
+    return nullptr;
+}
+
+struct ControlText {
+    const char* objectName;
+    const char* name;         // null: the control's own caption or text
+    const char* description;  // null: the tool tip
+    const char* keys;         // null: no key of its own
+};
+
+// Labels that show text keep it as their name; the hour and the day get
+// theirs from every redraw and the pet picture from every picture.
+constexpr ControlText Controls[] = {
+    {"Opt0", nullptr, nullptr, "1キー"},
+    {"Opt1", nullptr, nullptr, "2キー"},
+    {"Opt2", nullptr, nullptr, "3キー"},
+    {"Com", nullptr, nullptr, "F1キー"},
+    {"LblTimDay", nullptr, nullptr, nullptr},
+    {"LblDay", nullptr, nullptr, nullptr},
+    {"PicStr", "もこぴのスターテス", "歌詩、舞踊、疲労の値です", nullptr},
+    {"LblStr", nullptr, nullptr, nullptr},
+    {"Pic", "もこぴが喋るところ", "もこぴの言葉と、疲労度の紫のバーです", nullptr},
+    {"Lbl", nullptr, nullptr,
+     "スペースかEnterで左クリック、Shift＋スペースかShift＋Enterかメニューキーで右クリック。"
+     "答えは←で左クリック、→で右クリックのほうを選びます"},
+    {"ShpHir", "疲労度", "紫のバーが疲労度です", nullptr},
+    {"LblKazari", nullptr, "会話が続くときの合図です", nullptr},
+    {"IMG", "読み込み中", nullptr, "Pキー、または選んでスペースかEnter"},
+};
+
+struct MenuText {
+    const char* objectName;
+    const char* description;
+};
+
+constexpr MenuText Menus[] = {
+    {"mnu1", "セーブ、ロード、終了"},
+    {"mnu2", "効果音、超早モード、イベントの切り替え"},
+    {"mnu3", "クリアしたエンディングの回想"},
+};
+
+}  // namespace
+
+void describeControls(QWidget* window)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(controlAccessible), true);
+    Q_UNUSED(factoryInstalled);
+    window->setAccessibleDescription(QStringLiteral("もこぴを２４日間育てます"));
+
+    for (const ControlText& c : Controls) {
+        auto* control = window->findChild<QWidget*>(QLatin1String(c.objectName));
+        if (!control)
+            continue;
+        if (c.name)
+            control->setAccessibleName(QString::fromUtf8(c.name));
+        QString description = c.description ? QString::fromUtf8(c.description) : control->toolTip();
+        if (c.keys)
+            description += QStringLiteral("（%1）").arg(QString::fromUtf8(c.keys));
+        control->setAccessibleDescription(description);
+    }
+    // The commands are one choice of three and read as such.
+    for (const char* name : {"Opt0", "Opt1", "Opt2"})
+        if (auto* button = window->findChild<QAbstractButton*>(QLatin1String(name)))
+            button->setAutoExclusive(true);
+
+    if (auto* bar = window->findChild<QMenuBar*>()) {
+        bar->setAccessibleName(QStringLiteral("メニューバー"));
+        bar->setAccessibleDescription(QStringLiteral("メニュウ、オプション、エンディング"));
+    }
+    for (const MenuText& m : Menus) {
+        if (auto* menu = window->findChild<QMenu*>(QLatin1String(m.objectName))) {
+            menu->setAccessibleName(menu->title());
+            menu->setAccessibleDescription(QString::fromUtf8(m.description));
+        }
+    }
+}
+
+void setSpokenName(QWidget* control, const QString& name)
+{
+    if (control->accessibleName() != name)
+        control->setAccessibleName(name);
+}
+
+QString pictureName(Picture picture)
+{
+    const char* name = "";
+    switch (picture) {
+    case Picture::t0: case Picture::t1: name = "ふつうのもこぴ"; break;
+    case Picture::u0: case Picture::u1: name = "歌っているもこぴ"; break;
+    case Picture::o0: case Picture::o1: name = "踊っているもこぴ"; break;
+    case Picture::h0: case Picture::h1: name = "疲れたもこぴ"; break;
+    case Picture::l0: case Picture::l1: name = "甘えているもこぴ"; break;
+    case Picture::lov: name = "なでられて喜ぶもこぴ"; break;
+    case Picture::ki: name = "喜んでいるもこぴ"; break;
+    case Picture::ikari: name = "怒っているもこぴ"; break;
+    case Picture::kanasimi: name = "悲しんでいるもこぴ"; break;
+    case Picture::raku: name = "楽しそうなもこぴ"; break;
+    case Picture::did: name = "お別れのもこぴ"; break;
+    case Picture::endmix0: case Picture::endmix1: name = "王宮の恋人になったもこぴ"; break;
+    case Picture::endai0: case Picture::endai1: name = "恋人になったもこぴ"; break;
+    case Picture::endhirou0: case Picture::endhirou1: name = "さえない人生を送るもこぴ"; break;
+    case Picture::enduta0: case Picture::enduta1: name = "詩歌いになったもこぴ"; break;
+    case Picture::endodori0: case Picture::endodori1: name = "踊り子になったもこぴ"; break;
+    case Picture::endauta0: case Picture::endauta1: name = "愛の詩歌いになったもこぴ"; break;
+    case Picture::endaodori0: case Picture::endaodori1: name = "愛の踊り子になったもこぴ"; break;
+    case Picture::endhuta0: case Picture::endhuta1: name = "やつれた詩歌いになったもこぴ"; break;
+    case Picture::endhodori0: case Picture::endhodori1: name = "やつれた踊り子になったもこぴ"; break;
+    }
+    return QString::fromUtf8(name);
+}
+
+QString titlePictureName() { return QStringLiteral("タイトル「もこぴ育成」"); }
+
+QString spokenHour(const StatusView& view) { return QString::fromStdString(hourCaption(view)) + QStringLiteral("時"); }
+
+QString spokenDay(const StatusView& view) { return QString::fromStdString(dayCaption(view)) + QStringLiteral("日"); }
+
+}  // namespace mokopi::ui
