@@ -17,15 +17,15 @@ TEST_F(EndingReplayTest, EachItemOfTheEndingMenuReplaysItsOwnEnding)
     everyEnding.cleared.fill(true);
     writeSavedGame(saveFile(), everyEnding);
     launch();
-    game->waitForPicture("the title", {"stt.bmp"});
-    game->choose(MainItem::Load);
-    game->answerBox(game->waitForBox());
+    waitForPicture("the title", {"stt.bmp"});
+    choose(MainItem::Load);
+    answerBox(waitForBox());
 
     for (int n = 0; n < 9; ++n) {
-        game->chooseMenuItem(Menu::Endings, n + 1);
-        game->answerBox(game->waitForBox());  // yes, end this game for the replay
+        chooseMenuItem(Menu::Endings, n + 1);
+        answerBox(waitForBox());  // yes, end this game for the replay
         const std::string pair = EndingPictures[n];
-        game->waitForPicture("ending " + std::to_string(n), {pair + "0.bmp", pair + "1.bmp"});
+        waitForPicture("ending " + std::to_string(n), {pair + "0.bmp", pair + "1.bmp"});
     }
 }
 

@@ -8,7 +8,6 @@ namespace {
 const std::string Owner = "みどり〜", OwnerBytes = "\x82\xdd\x82\xc7\x82\xe8\x81\x60";
 const std::string Pet = "もこ①", PetBytes = "\x82\xe0\x82\xb1\x87\x40";
 
-const std::vector<std::string> Ordinary = {"t0.bmp", "t1.bmp"};
 const std::vector<std::string> Singer = {"enduta0.bmp", "enduta1.bmp"};
 
 // The road both players take, with the mouse and by keys alone.
@@ -18,43 +17,43 @@ protected:
     // through the naming scene to the running clock.
     void startAndName()
     {
-        game->waitForPicture("the title", {"stt.bmp"});
-        game->choose(OptionItem::Events);
+        waitForPicture("the title", {"stt.bmp"});
+        choose(OptionItem::Events);
         nameThePets(Owner, Pet);
         const SavedGame named = save();
         EXPECT_EQ(named.owner, OwnerBytes);
         EXPECT_EQ(named.pet, PetBytes);
         EXPECT_TRUE(named.started);
     }
-    void choose(int command)
+    void chooseAndSee(int command)
     {
-        game->chooseCommand(command);
+        chooseCommand(command);
         waitUntil("command " + std::to_string(command) + " to look pressed",
-                  [&] { return game->pressedCommand() == command; });
+                  [&] { return pressedCommand() == command; });
     }
     // At rest, so that no hour of training takes a point of affection back:
     // affection up by 10 to 19, and eleven hours gone at once.
     SavedGame petAtRest()
     {
-        choose(2);
+        chooseAndSee(2);
         const SavedGame before = save();
-        game->pet();
+        pet();
         const SavedGame petted = save();
         EXPECT_GE(petted.affection - before.affection, 10);
         EXPECT_LE(petted.affection - before.affection, 19);
-        EXPECT_EQ(game->statusColour().red(), petted.affection);
+        EXPECT_EQ(statusColour().red(), petted.affection);
         EXPECT_GE(petted.hoursPlayed() - before.hoursPlayed(), 11);
         return petted;
     }
     // The version first, then the much longer help.
     void readTheHelp()
     {
-        game->pressHelp();
-        const ScreenWindow version = game->waitForBox();
-        game->answerBox(version);
-        const ScreenWindow help = game->waitForBox();
+        pressHelp();
+        const ScreenWindow version = waitForBox();
+        answerBox(version);
+        const ScreenWindow help = waitForBox();
         EXPECT_GT(help.geometry.height(), 2 * version.geometry.height());
-        game->answerBox(help);
+        answerBox(help);
     }
 };
 
@@ -62,43 +61,43 @@ TEST_F(PlayTest, FromTheTitleThroughTrainingPettingSavingAndLoadingToAnEndingAnd
 {
     launch();
     startAndName();
-    EXPECT_EQ(game->pressedCommand(), 2);
+    EXPECT_EQ(pressedCommand(), 2);
 
     // In super-fast mode each command moves its own value: the panel is red
     // affection, green dance, blue song; the purple bar is the fatigue.
-    game->choose(OptionItem::SuperFast);
-    choose(0);
-    waitUntil("singing to raise the song", [&] { return game->statusColour().blue() >= 12; });
-    EXPECT_EQ(game->statusColour().green(), 0);
-    EXPECT_TRUE(game->looksTired());
-    choose(1);
-    const int song = game->statusColour().blue();
-    waitUntil("dancing to raise the dance", [&] { return game->statusColour().green() >= 12; });
-    EXPECT_EQ(game->statusColour().blue(), song);
-    choose(2);
-    const QColor trained = game->statusColour();
-    waitUntil("rest to take the fatigue away", [&] { return !game->looksTired(); });
-    EXPECT_LE(game->statusColour().blue(), trained.blue());
-    EXPECT_LE(game->statusColour().green(), trained.green());
-    EXPECT_EQ(game->statusColour().red(), 0);
+    choose(OptionItem::SuperFast);
+    chooseAndSee(0);
+    waitUntil("singing to raise the song", [&] { return statusColour().blue() >= 12; });
+    EXPECT_EQ(statusColour().green(), 0);
+    EXPECT_TRUE(looksTired());
+    chooseAndSee(1);
+    const int song = statusColour().blue();
+    waitUntil("dancing to raise the dance", [&] { return statusColour().green() >= 12; });
+    EXPECT_EQ(statusColour().blue(), song);
+    chooseAndSee(2);
+    const QColor trained = statusColour();
+    waitUntil("rest to take the fatigue away", [&] { return !looksTired(); });
+    EXPECT_LE(statusColour().blue(), trained.blue());
+    EXPECT_LE(statusColour().green(), trained.green());
+    EXPECT_EQ(statusColour().red(), 0);
 
-    game->choose(OptionItem::SuperFast);
+    choose(OptionItem::SuperFast);
     const SavedGame petted = petAtRest();
 
     // 終了 ends the program at once and saves nothing.
-    game->choose(MainItem::Quit);
-    EXPECT_EQ(game->waitForExit(), 0);
+    choose(MainItem::Quit);
+    EXPECT_EQ(waitForExit(), 0);
     EXPECT_EQ(readSavedGame(saveFile()), petted);
 
     // Start again and load: the panel shows the saved affection, the game goes on.
     launch();
-    game->waitForPicture("the title", {"stt.bmp"});
-    game->choose(OptionItem::Events);
-    game->choose(MainItem::Load);
-    const ScreenWindow loaded = game->waitForBox();
-    waitUntil("the panel to show the loaded affection", [&] { return game->statusColour().red() == petted.affection; });
-    game->answerBox(loaded);
-    game->waitForPicture("the pet, with no naming scene", Ordinary);
+    waitForPicture("the title", {"stt.bmp"});
+    choose(OptionItem::Events);
+    choose(MainItem::Load);
+    const ScreenWindow loaded = waitForBox();
+    waitUntil("the panel to show the loaded affection", [&] { return statusColour().red() == petted.affection; });
+    answerBox(loaded);
+    waitForPicture("the pet, with no naming scene", {"t0.bmp", "t1.bmp"});
     const SavedGame back = save();
     EXPECT_EQ(back.owner + back.pet, petted.owner + petted.pet);
     EXPECT_EQ(back.affection, petted.affection);
@@ -109,37 +108,37 @@ TEST_F(PlayTest, FromTheTitleThroughTrainingPettingSavingAndLoadingToAnEndingAnd
     nearlyFull.song = 254;
     nearlyFull.dance = nearlyFull.fatigue = nearlyFull.affection = 0;
     writeSavedGame(saveFile(), nearlyFull);
-    game->choose(MainItem::Load);
-    game->answerBox(game->waitForBox());
-    game->chooseCommand(0);
-    game->waitForPicture("the singer's ending", Singer);
+    choose(MainItem::Load);
+    answerBox(waitForBox());
+    chooseCommand(0);
+    waitForPicture("the singer's ending", Singer);
     for (int page = 1; page < 4; ++page)
-        game->turnPage();
-    game->tapSpeech();
-    game->waitForPicture("the title of a new game", {"stt.bmp"});
+        turnPage();
+    tapSpeech();
+    waitForPicture("the title of a new game", {"stt.bmp"});
 
     // Its item, the only ending cleared, replays it after a yes.
-    game->chooseMenuItem(Menu::Endings, 1);
-    game->answerBox(game->waitForBox());
-    game->waitForPicture("the singer's ending again", Singer);
+    chooseMenuItem(Menu::Endings, 1);
+    answerBox(waitForBox());
+    waitForPicture("the singer's ending again", Singer);
 
     readTheHelp();
-    EXPECT_FALSE(game->openBox());
+    EXPECT_FALSE(openBox());
 }
 
 TEST_F(PlayTest, TheSameRoadByKeysAloneFromTheTitleThroughACommandPettingAndHelpToQuitting)
 {
     launch(Hands::KeysOnly);
     startAndName();
-    choose(0);
-    waitUntil("singing to raise the song", [&] { return game->statusColour().blue() >= 2; });
+    chooseAndSee(0);
+    waitUntil("singing to raise the song", [&] { return statusColour().blue() >= 2; });
     const SavedGame sung = save();
     EXPECT_GE(sung.song, 2);
     EXPECT_EQ(sung.dance, 0);
     petAtRest();
     readTheHelp();
-    game->choose(MainItem::Quit);
-    EXPECT_EQ(game->waitForExit(), 0);
+    choose(MainItem::Quit);
+    EXPECT_EQ(waitForExit(), 0);
 }
 
 }  // namespace

@@ -26,6 +26,12 @@ constexpr auto IsAudible = [](double rms) { return rms > Audible; };
 // The cues of singing, dancing, rest and petting.
 const char* const Cues[4] = {"uta.wav", "odori.wav", "hirou.wav", "ai.wav"};
 
+// How long that many bytes of the recording take to play.
+std::chrono::microseconds playingTime(qsizetype bytes)
+{
+    return std::chrono::microseconds(bytes / 2 * 1'000'000LL / Rate);
+}
+
 // RMS of each 10 ms frame.
 std::vector<double> loudness(const QByteArray& samples)
 {
@@ -53,9 +59,9 @@ std::vector<double> audiblePart(const std::vector<double>& frames)
 // A cue's file as the recording would hear it.
 std::vector<double> cueAsHeard(const QString& file)
 {
-    const Program sox = startProgram("sox", {file, "-t", "raw", "-r", QString::number(Rate), "-e", "signed", "-b",
-                                             "16", "-c", "1", "-L", "-"});
-    if (!sox->waitForFinished(static_cast<int>(PatientWait.count())) || sox->exitCode() != 0)
+    const Program sox = runProgram("sox", {file, "-t", "raw", "-r", QString::number(Rate), "-e", "signed", "-b", "16",
+                                           "-c", "1", "-L", "-"});
+    if (sox->exitCode() != 0)
         throw std::runtime_error("sox cannot read " + file.toStdString());
     return audiblePart(loudness(sox->readAllStandardOutput()));
 }
@@ -78,8 +84,8 @@ public:
     SoundServer()
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"HOME", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "PULSE_STATE_PATH", "PULSE_RUNTIME_PATH"})
-            environment.insert(name, folder_.path());
+        for (const char* own : {"HOME", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "PULSE_STATE_PATH", "PULSE_RUNTIME_PATH"})
+            environment.insert(own, folder_.path());
         environment.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
         environment.remove("DISPLAY");
         server_ = startProgram("pulseaudio",
@@ -89,7 +95,7 @@ public:
                                 "module-native-protocol-unix auth-anonymous=1 socket=" + folder_.filePath("native")},
                                environment, folder_.filePath("server.log"));
         waitUntil("the sound server",
-                  [&] { return runProgram("pactl", {"--server", address(), "info"}, environment) == 0; });
+                  [&] { return runProgram("pactl", {"--server", address(), "info"}, environment)->exitCode() == 0; });
         recorder_ = startProgram("parec", {"--server", address(), "--device", "mokopi_e2e.monitor", "--format=s16le",
                                            "--rate=" + QString::number(Rate), "--channels=1", "--raw",
                                            "--latency-msec=20"},
@@ -104,7 +110,6 @@ public:
     // 10 ms frames; waits until the recording reaches the second.
     std::vector<double> heard(Clock::time_point from, Clock::time_point to)
     {
-        const auto playingTime = [](qsizetype bytes) { return std::chrono::microseconds(bytes / 2 * 1'000'000LL / Rate); };
         while (!start_ || *start_ + playingTime(samples_.size()) < to) {
             if (!recorder_->waitForReadyRead(static_cast<int>(PatientWait.count())))
                 throw std::runtime_error("the recording stopped");
@@ -115,8 +120,8 @@ public:
             start_ = start_ ? std::min(*start_, start) : start;
         }
         const auto byteAt = [&](Clock::time_point t) {
-            const auto sample = std::chrono::duration_cast<std::chrono::microseconds>(t - *start_).count() * Rate / 1'000'000;
-            return std::clamp<qsizetype>(2 * sample, 0, samples_.size());
+            const auto played = std::chrono::duration_cast<std::chrono::microseconds>(t - *start_);
+            return std::clamp<qsizetype>(played.count() * Rate / 1'000'000 * 2, 0, samples_.size());
         };
         return loudness(samples_.mid(byteAt(from), byteAt(to) - byteAt(from)));
     }
@@ -143,16 +148,16 @@ TEST_F(SoundTest, ACommandIsHeardAtOnceWithItsOwnCueAndNothingWithTheSoundSwitch
 {
     std::vector<double> cues[4];
     for (int i = 0; i < 4; ++i)
-        cues[i] = cueAsHeard(folder.filePath(Cues[i]));
+        cues[i] = cueAsHeard(appFile(Cues[i]));
     SoundServer sound;
     launch(Hands::Mouse, sound.address());
-    game->choose(OptionItem::Events);  // no event may end with its own sound
+    choose(OptionItem::Events);  // no event may end with its own sound
     nameThePets("", "");
 
     for (int command : {0, 1}) {
         sound.waitForSilence();  // the clock's start plays the rest cue
         const auto clicked = Clock::now();
-        game->chooseCommand(command);
+        chooseCommand(command);
         const std::vector<double> heard = sound.heard(clicked, clicked + 1500ms);
         EXPECT_LT(std::find_if(heard.begin(), heard.end(), IsAudible) - heard.begin(), 30) << "not within 300 ms";
         const std::vector<double> cue = audiblePart(heard);
@@ -163,11 +168,11 @@ TEST_F(SoundTest, ACommandIsHeardAtOnceWithItsOwnCueAndNothingWithTheSoundSwitch
         EXPECT_EQ(mostAlike - std::begin(cues), command);
     }
 
-    game->choose(OptionItem::Sound);
+    choose(OptionItem::Sound);
     sound.waitForSilence();
     const auto clicked = Clock::now();
-    game->chooseCommand(0);
-    game->pet();
+    chooseCommand(0);
+    pet();
     const std::vector<double> heard = sound.heard(clicked, clicked + 1500ms);
     EXPECT_TRUE(std::none_of(heard.begin(), heard.end(), IsAudible));
 }

@@ -9,12 +9,12 @@ using StartUpTest = GameOnScreenTest;
 
 TEST_F(StartUpTest, AMissingPictureEndsTheProgramWithStatusTwoOnceItsMessageIsClosed)
 {
-    QFile::remove(folder.filePath("raku.bmp"));
-    game = std::make_unique<RunningGame>(screen, folder.path(), Hands::Mouse);
-    const ScreenWindow message = game->waitForBox();
-    EXPECT_TRUE(game->isRunning());  // the message waits for the player
-    game->answerBox(message);
-    EXPECT_EQ(game->waitForExit(), 2);
+    QFile::remove(appFile("raku.bmp"));
+    start();
+    const ScreenWindow message = waitForBox();
+    EXPECT_TRUE(isRunning());  // the message waits for the player
+    answerBox(message);
+    EXPECT_EQ(waitForExit(), 2);
 }
 
 }  // namespace

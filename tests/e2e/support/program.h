@@ -36,7 +36,7 @@ inline Program startProgram(const QString& name, const QStringList& arguments,
 {
     Program program(new QProcess);
     program->setProcessEnvironment(environment);
-    program->setStandardErrorFile(logFile.isEmpty() ? QProcess::nullDevice() : logFile);
+    program->setStandardErrorFile(logFile.isEmpty() ? QProcess::nullDevice() : logFile, QIODevice::Append);
     program->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
     program->start(name, arguments);
     if (!program->waitForStarted())
@@ -44,14 +44,16 @@ inline Program startProgram(const QString& name, const QStringList& arguments,
     return program;
 }
 
-// Runs a program to its end and returns its exit status (-1 if it crashed).
-inline int runProgram(const QString& name, const QStringList& arguments,
-                      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+// Runs a program to its end, for its exit code and output. Throws if it
+// crashes or runs for too long.
+inline Program runProgram(const QString& name, const QStringList& arguments,
+                          const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
-    const Program program = startProgram(name, arguments, environment);
-    if (!program->waitForFinished(static_cast<int>(PatientWait.count())))
-        throw std::runtime_error(name.toStdString() + " did not end in time");
-    return program->exitStatus() == QProcess::NormalExit ? program->exitCode() : -1;
+    Program program = startProgram(name, arguments, environment);
+    if (!program->waitForFinished(static_cast<int>(PatientWait.count()))
+        || program->exitStatus() != QProcess::NormalExit)
+        throw std::runtime_error(name.toStdString() + " did not end well");
+    return program;
 }
 
 }  // namespace mokopi::e2e

@@ -10,14 +10,6 @@
 
 namespace mokopi::e2e {
 
-namespace {
-
-// A window may vanish between listing and asking about it; Xlib's default
-// handler would end the test program for that.
-int ignoreXErrors(Display*, XErrorEvent*) { return 0; }
-
-}  // namespace
-
 VirtualScreen::VirtualScreen()
     : server_(startProgram("Xvfb", {"-displayfd", "1", "-screen", "0", "1366x768x24", "-nolisten", "tcp", "-noreset"}))
 {
@@ -26,7 +18,9 @@ VirtualScreen::VirtualScreen()
         if (!server_->waitForReadyRead(static_cast<int>(PatientWait.count())))
             throw std::runtime_error("Xvfb did not start");
     name_ = ":" + QString::fromLatin1(server_->readLine()).trimmed();
-    XSetErrorHandler(ignoreXErrors);
+    // A window may vanish between listing and asking about it; Xlib's
+    // default handler would end the test program for that.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     display_ = XOpenDisplay(name_.toLatin1().constData());
     if (display_ == nullptr)
         throw std::runtime_error("cannot connect to " + name_.toStdString());
@@ -79,20 +73,14 @@ void VirtualScreen::xdotool(const QStringList& arguments) const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DISPLAY", name_);
-    if (runProgram("xdotool", arguments, environment) != 0)
+    if (runProgram("xdotool", arguments, environment)->exitCode() != 0)
         throw std::runtime_error("xdotool " + arguments.join(' ').toStdString() + " failed");
-}
-
-void VirtualScreen::type(const std::string& utf8) const
-{
-    addKeysFor(utf8);
-    xdotool({"type", "--delay", "60", QString::fromStdString(utf8)});
 }
 
 // Gives every character a key of its own before typing: xdotool would
 // otherwise change the keyboard map between keys, and a program slow to
 // follow the change reads the wrong letter.
-void VirtualScreen::addKeysFor(const std::string& utf8) const
+void VirtualScreen::type(const std::string& utf8) const
 {
     int first = 0, last = 0, perKey = 0;
     XDisplayKeycodes(display_, &first, &last);
@@ -114,6 +102,7 @@ void VirtualScreen::addKeysFor(const std::string& utf8) const
     }
     XFree(map);
     XSync(display_, False);
+    xdotool({"type", "--delay", "60", QString::fromStdString(utf8)});
 }
 
 }  // namespace mokopi::e2e

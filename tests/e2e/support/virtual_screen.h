@@ -45,8 +45,6 @@ public:
     void type(const std::string& utf8) const;
 
 private:
-    void addKeysFor(const std::string& utf8) const;
-
     Program server_;
     QString name_;
     Display* display_ = nullptr;
