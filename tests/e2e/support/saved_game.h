@@ -19,7 +19,8 @@ struct SavedGame {
     std::array<bool, 9> cleared{};
     bool started = true;
 
-    int hoursPlayed() const { return day * 24 + hour; }
+    // The hour runs from 1 to 24; the day turns as it reaches 24.
+    int hoursPlayed() const { return day * 24 + hour % 24; }
     friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
 
