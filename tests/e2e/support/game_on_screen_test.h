@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
