@@ -1,7 +1,6 @@
 #include <string>
 
 #include "support/game_on_screen_test.h"
-#include "support/saved_game.h"
 
 namespace mokopi::e2e {
 namespace {
@@ -14,21 +13,19 @@ const char* const EndingPictures[9] = {"endmix", "endai", "endhirou", "enduta", 
 
 TEST_F(EndingReplayTest, EachItemOfTheEndingMenuReplaysItsOwnEnding)
 {
-    SavedGame everyEnding;
-    everyEnding.owner = "Tama";
-    everyEnding.pet = "Pochi";
+    SavedGame everyEnding{"Tama", "Pochi"};
     everyEnding.cleared.fill(true);
-    writeFile(folder.saveFile(), savedGameBytes(everyEnding));
+    writeSavedGame(saveFile(), everyEnding);
     launch();
-    game->waitForPicture("the title", {"stt.bmp"});
-    game->choose(MainItem::Load);
-    game->answerBox(game->waitForBox(Title));
+    waitForPicture("the title", {"stt.bmp"});
+    choose(MainItem::Load);
+    answerBox(waitForBox());
 
     for (int n = 0; n < 9; ++n) {
-        game->chooseMenuItem(Menu::Endings, n + 1);
-        game->answerBox(game->waitForBox(Title));  // yes, end this game for the replay
+        chooseMenuItem(Menu::Endings, n + 1);
+        answerBox(waitForBox());  // yes, end this game for the replay
         const std::string pair = EndingPictures[n];
-        game->waitForPicture("ending " + std::to_string(n), {pair + "0.bmp", pair + "1.bmp"});
+        waitForPicture("ending " + std::to_string(n), {pair + "0.bmp", pair + "1.bmp"});
     }
 }
 

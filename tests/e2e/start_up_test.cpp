@@ -1,4 +1,4 @@
-#include <filesystem>
+#include <QFile>
 
 #include "support/game_on_screen_test.h"
 
@@ -9,12 +9,12 @@ using StartUpTest = GameOnScreenTest;
 
 TEST_F(StartUpTest, AMissingPictureEndsTheProgramWithStatusTwoOnceItsMessageIsClosed)
 {
-    std::filesystem::remove(folder / "raku.bmp");
-    RunningGame& game = launch({}, false);
-    const ScreenWindow message = game.waitForBox(Title);
-    EXPECT_TRUE(game.isRunning());  // the message waits for the player
-    game.answerBox(message);
-    EXPECT_EQ(game.waitForExit(), 2);
+    QFile::remove(appFile("raku.bmp"));
+    start();
+    const ScreenWindow message = waitForBox();
+    EXPECT_TRUE(isRunning());  // the message waits for the player
+    answerBox(message);
+    EXPECT_EQ(waitForExit(), 2);
 }
 
 }  // namespace

@@ -11,26 +11,17 @@ namespace mokopi::e2e {
 // returns as soon as its condition holds.
 inline constexpr std::chrono::milliseconds PatientWait{20000};
 
-// Polls `done()` until it holds (true) or the time is up (false).
+// Polls `done()` until it holds; throws, naming what it waited for, when the
+// time is up. A test that throws fails with that message.
 template <typename Condition>
-bool holdsWithin(std::chrono::milliseconds limit, Condition done)
+void waitUntil(const std::string& what, Condition done)
 {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
+    const auto deadline = std::chrono::steady_clock::now() + PatientWait;
     while (!done()) {
         if (std::chrono::steady_clock::now() > deadline)
-            return false;
+            throw std::runtime_error("gave up waiting for " + what);
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    return true;
-}
-
-// As holdsWithin, but throws, naming what it waited for, when the time is
-// up. A test that throws fails with that message.
-template <typename Condition>
-void waitUntil(const std::string& what, Condition done, std::chrono::milliseconds limit = PatientWait)
-{
-    if (!holdsWithin(limit, done))
-        throw std::runtime_error("gave up waiting for " + what);
 }
 
 }  // namespace mokopi::e2e
