@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include "media/picture_cache.h"
@@ -15,14 +15,6 @@ namespace mokopi::testing {
 
 // The picture store and the sound bank on files in a temporary app folder.
 struct MediaFilesTest : ::testing::Test {
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "media_tests", *argv[] = {name, nullptr};
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QGuiApplication(argc, argv);  // pixmaps and sound players need one
-    }
     void SetUp() override { writeFixturePictures(dir.path()); }
     QTemporaryDir dir;
 };
