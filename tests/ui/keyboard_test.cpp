@@ -117,9 +117,11 @@ TEST_F(KeyTest, TabGoesRoundTheControlsAndSpaceOrEnterOnThePetPetsIt)
         keyClick(child("IMG"), k);
         EXPECT_EQ(clock(), after);
     }
+    hold(child("IMG"), Qt::Key_Space, " ");
+    EXPECT_EQ(clock(), "2時 7日");
     speech()->setFocus();
     QTest::mouseClick(child("IMG"), Qt::LeftButton);  // a click pets and leaves the focus on the speech line
-    EXPECT_EQ(clock(), "2時 7日");
+    EXPECT_EQ(clock(), "13時 7日");
     EXPECT_EQ(focused(), "Lbl");
 }
 
