@@ -50,6 +50,7 @@ TEST_F(HourTickTest, EachHourMovesTheClockAndDrawsTheCommandsChangesInOrder)
         {"song fills up mid-hour", SongCommand, {253, 0, 253, 0}, {R(2, 1), R(2, 1), R(3, 2), R(2, 0)}, {253, 0, 256, 0},
          0, 0, 0, true},
         {"260 - 1 starts the ending", RestCommand, {260, 0, 10, 0}, {0.25, 0.75}, {260, 0, 7, 0}, 0, 0, 0, true},
+        {"so does 259 - 0", SongCommand, {50, 0, 10, 259}, TrainingHour, {51, 0, 11, 259}, 0, 0, 0, true},
         {"hour 24 raises the day", RestCommand, {0, 0, 9, 0}, RestHour, {0, 0, 6, 0}, 23, 5, 6},
         {"then hour 1", RestCommand, {0, 0, 9, 0}, RestHour, {0, 0, 6, 0}, 24, 6, 6},
         {"a later day 24 does not", RestCommand, {0, 0, 9, 0}, RestHour, {0, 0, 6, 0}, 23, 24, 25},
