@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "game/status_display.h"
 #include "support/game_fixture.h"
 
@@ -6,24 +8,11 @@ namespace {
 
 using StartUpTest = GameTest;
 
-TEST_F(StartUpTest, StartsRestingWithAStoppedHalfSecondClockAndSuperFastChangesOnlyTheInterval)
+// What a new start shows is seen through the window, by the window tests.
+TEST_F(StartUpTest, SuperFastChangesOnlyTheIntervalAndWithTheSoundOffNoCueIsPlayed)
 {
-    EXPECT_EQ(st().Status, Values{});
-    EXPECT_EQ(st().Day + st().Hour, 0);
-    EXPECT_EQ(st().Command, RestCommand);
-    EXPECT_EQ(out.selectedCommand, RestCommand);
-    EXPECT_EQ(out.clearedEndings, (std::array<bool, 9>{}));
-    EXPECT_TRUE(out.soundOn && out.eventsOn && !out.superFast);
-    EXPECT_FALSE(out.clockRunning);
-    EXPECT_EQ(out.clockIntervalMs, 500);
-
     game.Opening();
     EXPECT_TRUE(out.titleShown);
-    EXPECT_EQ(st().Scene, SceneValue("stop"));
-    EXPECT_EQ(statusCaption(out.status), "歌詩\u3000\u30000\r\n舞踊\u3000\u30000\r\n疲労\u3000\u30000");
-    EXPECT_EQ(out.status.panelBackground, (Rgb{0, 0, 0}));
-    EXPECT_EQ(out.status.panelText, (Rgb{255, 255, 255}));
-
     game.mnuMODE_Click();
     EXPECT_EQ(out.clockIntervalMs, 100);
     EXPECT_FALSE(out.clockRunning);  // the title keeps it stopped
@@ -57,6 +46,43 @@ TEST_F(StartUpTest, ThePanelTintsAffectionRedDanceGreenSongBlueAndFreezesOffTheS
     }
     EXPECT_EQ(out.status.panelText, (Rgb{243, 255, 215}));
     EXPECT_EQ(statusCaption(out.status), "歌詩\u3000\u300040\r\n舞踊\u3000\u30003\r\n疲労\u3000\u300080");
+}
+
+// The title takes one click and the naming nine more, two of them asking for the names; the clock starts
+// with the last. A name that looks like a placeholder ("{pet}") shows as typed.
+TEST_F(StartUpTest, TheNamingTakesNineClicksAndKeepsTheNamesAsTypedUpToFiveCharactersAskingAgainForUnsavableOnes)
+{
+    // The box answers, the names kept, and what the message of each refusal names.
+    const std::tuple<std::deque<std::string>, std::string, std::vector<std::string>> cases[] = {
+        {{"", ""}, "ゆひこ/やちうみ", {}},  // cancelled or empty
+        {{"あいうえおかき", "ABCDEFG"}, "あいうえお/ABCDE", {}},
+        {{"ミケ", "①髙～"}, "ミケ/①髙～", {}},
+        {{"   ", " ポ チ "}, "   / ポ チ ", {}},
+        {{"〜ゆ", "−"}, "〜ゆ/−", {}},                       // what Linux input methods type
+        {{"{pet}", "ポチ"}, "{pet}/ポチ", {}},
+        {{"あいうえお🐱", ""}, "あいうえお/やちうみ", {}},  // only the kept five must be savable
+        {{"ab\"c", "タマ", "ポ\r\nチ", "🐱", "ポチ"}, "タマ/ポチ", {"「\"」", "改行", "「🐱」"}},
+    };
+    for (const auto& [answers, names, refused] : cases) {
+        SCOPED_TRACE(names);
+        out.messages.clear();
+        out.questions.clear();
+        game.Opening();
+        out.textAnswers = answers;
+        std::string shown;
+        for (int i = 0; i < 10; ++i) {
+            EXPECT_FALSE(out.clockRunning) << "before click " << i + 1;
+            click();
+            shown += out.speech;
+        }
+        EXPECT_TRUE(out.clockRunning && st().GameStarted && st().Scene.isNone());
+        EXPECT_EQ(out.questions.size(), answers.size());
+        EXPECT_EQ(st().OwnerName + "/" + st().PetName, names);
+        EXPECT_NE(shown.find(st().OwnerName + "ご主人様"), std::string::npos) << shown;
+        ASSERT_EQ(out.messages.size(), refused.size());
+        for (std::size_t i = 0; i < refused.size(); ++i)
+            EXPECT_NE(out.messages[i].find(refused[i]), std::string::npos) << out.messages[i];
+    }
 }
 
 }  // namespace

@@ -22,39 +22,32 @@ public:
     ProbeRunner() {
         const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
         QFile::setPermissions(folder_.path(), open);
-        QFile::copy(QStringLiteral(SAVE_FILE_PROBE), probe());
-        QFile::setPermissions(probe(), open);
+        QFile::copy(QStringLiteral(SAVE_FILE_PROBE), folder_.filePath("probe"));
+        QFile::setPermissions(folder_.filePath("probe"), open);
     }
 
-    // A new folder that the player owns and may write.
-    QString playerFolder(const QString& name) const {
+    // A new folder that the player may write, or only read.
+    QString folder(const QString& name, bool writable) const {
         const QString path = folder_.filePath(name);
         QDir().mkpath(path);
-        if (runningAsRoot()) {
+        if (writable && runningAsRoot()) {
             const passwd* nobody = ::getpwnam("nobody");
             EXPECT_TRUE(nobody && ::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid) == 0);
         }
         return path;
     }
-
-    // A new folder that the player may read but not write.
-    QString closedFolder(const QString& name) const {
-        const QString path = folder_.filePath(name);
-        QDir().mkpath(path);
-        return path;
-    }
-    // Call once the test has put its files into a closed folder: root's own
+    // Call once the test has put its files into a read-only folder: root's own
     // folder is closed to nobody already, the tester's must be made read-only.
-    static void close(const QString& closedFolder) {
+    static void close(const QString& readOnlyFolder) {
         if (!runningAsRoot()) {
-            QFile::setPermissions(closedFolder, QFile::ReadOwner | QFile::ExeOwner);
+            QFile::setPermissions(readOnlyFolder, QFile::ReadOwner | QFile::ExeOwner);
         }
     }
 
     // Runs "save PATH" or "load PATH": the probe's one line of output, or
     // "(blocked)" when it has not finished within a few seconds.
     QString run(const QString& command, const QString& path) const {
-        QString program = probe();
+        QString program = folder_.filePath("probe");
         QStringList arguments{command, path};
         if (runningAsRoot()) {
             arguments = QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups", program} + arguments;
@@ -69,8 +62,6 @@ public:
         }
         return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
     }
-
-    QString probe() const { return folder_.filePath(QStringLiteral("save_file_probe")); }
 
 private:
     QTemporaryDir folder_;

@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QDateTime>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
-
-#include <ctime>
 
 #include "persist/probe_runner.h"
 #include "persist/save_file.h"
+#include "persist/save_folder_lock.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }  // failures show text
 
@@ -27,25 +23,9 @@ QStringList filesIn(const QString& folder) {
     return files;
 }
 
-// What a look at a path tells without opening anything but a regular file:
-// the same before and after means the thing at the path was not touched.
-QString fingerprint(const QString& path) {
-    struct stat found {};
-    if (::lstat(QFile::encodeName(path).constData(), &found) != 0) {
-        return QStringLiteral("(missing)");
-    }
-    QString print = QStringLiteral("mode %1 inode %2 size %3 device %4 changed %5.%6")
-                        .arg(found.st_mode)
-                        .arg(found.st_ino)
-                        .arg(found.st_size)
-                        .arg(found.st_rdev)
-                        .arg(found.st_mtim.tv_sec)
-                        .arg(found.st_mtim.tv_nsec);
+QByteArray fileBytes(const QString& path) {
     QFile file(path);
-    if (S_ISREG(found.st_mode) && file.open(QIODevice::ReadOnly)) {
-        print += " sha1 " + QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex();
-    }
-    return print;
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -53,9 +33,17 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+// What a look at a path tells without opening anything but a regular file:
+// the same before and after means the thing at the path was not touched.
+QString fingerprint(const QString& path) {
+    struct stat found {};
+    if (::lstat(QFile::encodeName(path).constData(), &found) != 0) {
+        return QStringLiteral("(missing)");
+    }
+    return QStringLiteral("mode %1 inode %2 size %3 device %4 changed %5.%6 sha1 %7")
+        .arg(found.st_mode).arg(found.st_ino).arg(found.st_size).arg(found.st_rdev).arg(found.st_mtim.tv_sec)
+        .arg(found.st_mtim.tv_nsec)
+        .arg(S_ISREG(found.st_mode) ? QCryptographicHash::hash(fileBytes(path), QCryptographicHash::Sha1).toHex() : "-");
 }
 
 TEST(SaveFile, ReadsOnlyAFileOfAtMost64KiBAndNeverSavesOverAFolder) {
@@ -81,12 +69,11 @@ TEST(SaveFile, ASaveKeepsThePermissionsAndSweepsOnlyItsOwnStaleCopies) {
     const QString path = folder.filePath("mokopi.dat");
     const QStringList kept{"mokopi.dat.Xy9zQw", "mokopi.dat.backup", "mokopi.dat.bak", "mokopi.dat.Ab3dEf7",
                            "other.dat.Ab3dEf"};
-    const QDateTime twoMinutesAgo = QDateTime::currentDateTime().addSecs(-120);
     for (const QString& name : kept + QStringList{"mokopi.dat.Ab3dEf", "mokopi.dat.AbCdEf"}) {
         QFile file(folder.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        if (name != "mokopi.dat.Xy9zQw") {
-            file.setFileTime(twoMinutesAgo, QFileDevice::FileModificationTime);
+        if (name != "mokopi.dat.Xy9zQw") {  // a copy of a save in progress
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime);
         }
     }
     writeFile(path, "old");
@@ -101,13 +88,9 @@ TEST(SaveFile, ASaveKeepsThePermissionsAndSweepsOnlyItsOwnStaleCopies) {
 
 // The cases a real player's rights decide, run as nobody when the tests run as
 // root; the thing the save file's name leads to must come out untouched.
-struct UnprivilegedSaveFile : ::testing::Test {
-    ProbeRunner probe;
-};
-
-TEST_F(UnprivilegedSaveFile, ASaveIntoAReadOnlyFolderFailsAndLeavesTheOldFileAsItWas) {
-    const QString folder = probe.closedFolder("closed");
-    const QString path = folder + "/mokopi.dat";
+TEST(UnprivilegedSaveFile, ASaveIntoAReadOnlyFolderFailsAndLeavesTheOldFileAsItWas) {
+    const ProbeRunner probe;
+    const QString folder = probe.folder("closed", false), path = folder + "/mokopi.dat";
     writeFile(path, "old");
     ProbeRunner::close(folder);
     EXPECT_EQ(probe.run("save", path), "書き込む権限がありません");
@@ -116,12 +99,12 @@ TEST_F(UnprivilegedSaveFile, ASaveIntoAReadOnlyFolderFailsAndLeavesTheOldFileAsI
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-TEST_F(UnprivilegedSaveFile, ALinkIsFollowedOnlyToARegularFileNoLargerThanASave) {
-    const QString folder = probe.playerFolder("game");
-    const QString link = folder + "/mokopi.dat";
+// In place of the save file, or where a link by its name leads: a pipe, a device, a file too large for a save
+// are refused at once; a regular file that fits, or none yet, is saved.
+TEST(UnprivilegedSaveFile, ALinkIsFollowedOnlyToARegularFileNoLargerThanASave) {
+    const ProbeRunner probe;
+    const QString folder = probe.folder("game", true), link = folder + "/mokopi.dat";
     const auto inFolder = [&](const char* name) { return folder + "/" + name; };
-    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
-                      QFile::WriteOther;
     ASSERT_EQ(::mkfifo(QFile::encodeName(inFolder("pipe")).constData(), 0666), 0);
     // Root makes a device node of its own to try; anyone else tries the real /dev/null.
     const QString device = runningAsRoot() ? inFolder("device") : QStringLiteral("/dev/null");
@@ -134,35 +117,68 @@ TEST_F(UnprivilegedSaveFile, ALinkIsFollowedOnlyToARegularFileNoLargerThanASave)
     }
     writeFile(inFolder("big"), noise);
     writeFile(inFolder("fits"), noise.left(64 * 1024));
-    for (const char* target : {"pipe", "device", "big", "fits"}) {
-        QFile::setPermissions(target == QByteArray("device") ? device : inFolder(target), open);
-    }
-
-    const struct {
-        QString target;
-        QString saved, loaded;
-    } cases[] = {
-        {inFolder("pipe"), "セーブファイルの場所にパイプがあります", "セーブファイルの場所にパイプがあります"},
-        {device, "セーブファイルの場所にデバイスがあります", "セーブファイルの場所にデバイスがあります"},
-        {inFolder("big"), "セーブファイルが大きすぎます", "セーブファイルが大きすぎます"},
-        {inFolder("fits"), "saved", "loaded 9 bytes"},
-        {inFolder("not-yet"), "saved", "loaded 9 bytes"},
+    const std::pair<QString, QString> cases[] = {  // the target and what the probe says of a save and a load
+        {inFolder("pipe"), "セーブファイルの場所にパイプがあります"},
+        {device, "セーブファイルの場所にデバイスがあります"},
+        {inFolder("big"), "セーブファイルが大きすぎます"},
+        {inFolder("fits"), "saved loaded 9 bytes"},
+        {inFolder("not-yet"), "saved loaded 9 bytes"},
     };
-    for (const auto& [target, saved, loaded] : cases) {
+    for (const auto& [target, said] : cases) {
+        if (!target.startsWith("/dev/")) {
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
+        }
         QFile::remove(link);
         ASSERT_TRUE(QFile::link(target, link));
-        const QString before = fingerprint(target);
-        const QStringList files = filesIn(folder);
-        EXPECT_EQ(probe.run("save", link), saved) << target.toStdString();
-        EXPECT_EQ(probe.run("load", link), loaded) << target.toStdString();
-        EXPECT_EQ(QFile::symLinkTarget(link), target);
-        if (saved == "saved") {
-            EXPECT_EQ(fileBytes(target), "\"probe\"\r\n");
-        } else {
-            EXPECT_EQ(fingerprint(target), before) << target.toStdString();
-            EXPECT_EQ(filesIn(folder), files);
+        for (const QString& path : {link, target}) {
+            SCOPED_TRACE(path.toStdString());
+            const QString before = fingerprint(target);
+            const QStringList files = filesIn(folder);
+            const QString saved = probe.run("save", path), loaded = probe.run("load", path);
+            if (said.startsWith("saved")) {
+                EXPECT_EQ(saved + " " + loaded, said);
+                EXPECT_EQ(fileBytes(target), "\"probe\"\r\n");
+            } else {
+                EXPECT_EQ(saved, said);
+                EXPECT_EQ(loaded, said);
+                EXPECT_EQ(fingerprint(target), before);
+                EXPECT_EQ(filesIn(folder), files);
+            }
         }
+        EXPECT_EQ(QFile::symLinkTarget(link), target);
     }
+}
+
+// Another copy of the game: a process that takes the lock and holds it until
+// its input closes or it is killed. Says "free" or "busy".
+struct OtherCopy {
+    explicit OtherCopy(const QString& folder) {
+        process.start(QStringLiteral(SAVE_FILE_PROBE), {"lock", folder});
+        process.waitForReadyRead(5000);
+        said = QString::fromUtf8(process.readLine()).trimmed().toStdString();
+    }
+    ~OtherCopy() {
+        process.closeWriteChannel();
+        process.waitForFinished(5000);
+    }
+    QProcess process;
+    std::string said;
+};
+
+TEST(SaveFolderLock, OneCopyHoldsTheFolderAndALockLeftByAKilledCopyIsTakenOver) {
+    QTemporaryDir folder;
+    {
+        OtherCopy first(folder.path());
+        ASSERT_EQ(first.said, "free");
+        EXPECT_TRUE(SaveFolderLock(folder.path()).heldElsewhere());
+        first.process.kill();
+    }
+    ASSERT_TRUE(QDir(folder.path()).exists(SaveLockFileName));  // left behind by the killed copy
+    const SaveFolderLock mine(folder.path());
+    EXPECT_FALSE(mine.heldElsewhere());
+    EXPECT_EQ(OtherCopy(folder.path()).said, "busy");
+    // Where no lock can be made, the game runs; its saves will say why they fail.
+    EXPECT_EQ(OtherCopy(QDir(folder.path()).filePath("missing")).said, "free");
 }
 
 }  // namespace

@@ -2,15 +2,28 @@
 
 #include <vector>
 
-#include "game/script.h"
+#include "game/scripts/ending_scripts.h"
+#include "game/scripts/event_scripts.h"
+#include "game/scripts/scene_names.h"
+#include "game/scripts/title_scripts.h"
 
 namespace mokopi::testing {
 
 // The names of the eleven conversation events.
-const std::vector<const char*>& eventNames();
+inline const std::vector<const char*> EventNames = {
+    scene::Equal,    scene::Sad,      scene::Luxury, scene::LostConfidence, scene::SongGift,    scene::Singing,
+    scene::DanceGift, scene::Dancing, scene::Flower, scene::Butterfly,      scene::Caterpillar,
+};
 
-// Every script of the game: the title, the naming scene, the eleven events
-// and the nine endings.
-std::vector<const Script*> allScripts();
+// Every script of the game: the title, the naming scene, the eleven events and the nine endings.
+inline std::vector<const Script*> allScripts()
+{
+    std::vector<const Script*> scripts = {&titleScript(), &namingScript()};
+    for (const char* name : EventNames)
+        scripts.push_back(eventScript(name));
+    for (int n = 0; n < EndingCount; ++n)
+        scripts.push_back(&endingScript(n));
+    return scripts;
+}
 
 }  // namespace mokopi::testing

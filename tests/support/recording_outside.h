@@ -24,8 +24,12 @@ public:
     void showClearedEndings(const std::array<bool, 9>& cleared) override { clearedEndings = cleared; }
     void playSound(int sound) override { sounds.push_back(sound); }
     void tell(const std::string& text) override { messages.push_back(text); }
-    std::string askText(const std::string& title, const std::string& prompt) override;
-    bool askYesNo(const std::string& text) override;
+    std::string askText(const std::string& title, const std::string& prompt) override
+    {
+        questions.push_back(title + "|" + prompt);
+        return next(textAnswers, std::string());
+    }
+    bool askYesNo(const std::string& text) override { return confirmations.push_back(text), next(yesNoAnswers, false); }
 
     // What is on screen now; titleShown while the title picture, not a stored one, shows.
     std::optional<Picture> picture;
@@ -46,6 +50,17 @@ public:
     // Answers for the boxes; an empty queue answers "" (cancel) and No.
     std::deque<std::string> textAnswers;
     std::deque<bool> yesNoAnswers;
+
+private:
+    template <typename T>
+    static T next(std::deque<T>& answers, T none)
+    {
+        if (answers.empty())
+            return none;
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 }  // namespace mokopi::testing

@@ -1,11 +1,13 @@
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 
 #include "ui/focus_mark.h"
 #include "ui/window_fixture.h"
 
 namespace mokopi::testing {
+
+using QTest::keyClick;
 
 // The window shown, active and at the title, with its keys reaching it as
 // the window system's would.
@@ -23,10 +25,6 @@ struct KeyTest : WindowTest {
         window->game().load({"タマ", "ポチ", {40, 3, 80, 12}, 17, 5, {}, true});
         state().eventsOn = false;  // every petting hour passes without a story
         dialogs.boxes.clear();     // the load's own message
-    }
-    static void key(QWidget* to, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(to, key, modifiers);
     }
     // A key held down: its press, three repeats, its release.
     static void hold(QWidget* to, Qt::Key key, const QString& text)
@@ -52,29 +50,18 @@ TEST_F(KeyTest, SpeechLineKeysPressThenClickWithTheButtonTheyStandForOncePerKeyH
         {Qt::Key_Menu, Qt::NoModifier}, {Qt::Key_Right, Qt::NoModifier},
         {Qt::Key_A, Qt::NoModifier}, {Qt::Key_Space, Qt::ControlModifier}, {Qt::Key_Up, Qt::NoModifier}};
     for (const auto& [k, modifiers] : keys) {
-        key(speech(), k, modifiers);
+        keyClick(speech(), k, modifiers);
         log << QStringLiteral("(%1)").arg(state().ClickButton) << "|";
     }
     EXPECT_EQ(log.join(' '), "1 click (1) | 1 click (1) | 1 click (1) | 1 click (1) | 2 click (2) | 2 click (2) | "
                              "2 click (2) | 2 click (2) | (2) | (2) | (2) |");
+    EXPECT_EQ(state().Scene, SceneValue("open"));
+    EXPECT_EQ(state().Page, 8);  // the title's click and seven steps of the naming scene
 
     log.clear();
     hold(speech(), Qt::Key_Space, " ");
     hold(speech(), Qt::Key_Right, "");
     EXPECT_EQ(log.join(' '), "1 click 2 click");
-}
-
-TEST_F(KeyTest, TheSpeechLineKeysTurnThePagesOfTheGameAsClicksDo)
-{
-    key(speech(), Qt::Key_Space);  // the title gives way to the naming scene
-    EXPECT_EQ(state().Scene, SceneValue("open"));
-    EXPECT_EQ(state().Page, 1);
-    const QString first = text("Lbl");
-    key(speech(), Qt::Key_Return);
-    EXPECT_EQ(state().Page, 2);
-    EXPECT_NE(text("Lbl"), first);
-    key(speech(), Qt::Key_A);
-    EXPECT_EQ(state().Page, 2);
 }
 
 TEST_F(KeyTest, DigitsChooseTheCommandsPPetsF1HelpsAndTheMenuKeysSaveLoadAndQuitFromAnyControl)
@@ -84,31 +71,29 @@ TEST_F(KeyTest, DigitsChooseTheCommandsPPetsF1HelpsAndTheMenuKeysSaveLoadAndQuit
     QStringList clicked;
     QObject::connect(group, &QButtonGroup::idClicked, [&](int id) { clicked << QString::number(id); });
     for (const auto& [k, command] : {std::pair{Qt::Key_2, 1}, {Qt::Key_1, 0}, {Qt::Key_3, 2}, {Qt::Key_1, 0}}) {
-        key(speech(), k);
+        keyClick(speech(), k);
         EXPECT_EQ(state().Command, command);
         EXPECT_TRUE(group->button(command)->isChecked()) << command;
     }
     hold(speech(), Qt::Key_2, "2");
     EXPECT_EQ(clicked.join(' '), "1 0 2 0 1");  // the clicks of the buttons themselves, held once
 
-    const QString before = clock();
-    key(speech(), Qt::Key_P);
-    EXPECT_EQ(before + " → " + clock(), "17時 5日 → 4時 6日");  // eleven hours of petting
+    keyClick(speech(), Qt::Key_P);
+    EXPECT_EQ(clock(), "4時 6日");  // eleven hours of petting from 17時 5日
     EXPECT_EQ(text("Lbl"), "きゃきゃ！");
     hold(speech(), Qt::Key_P, "p");
     EXPECT_EQ(clock(), "15時 6日");
 
-    key(child("Opt2"), Qt::Key_F1);
-    EXPECT_EQ(dialogs.boxes.size(), 2);
+    keyClick(child("Opt2"), Qt::Key_F1);
+    ASSERT_EQ(dialogs.boxes.size(), 2);
     EXPECT_TRUE(dialogs.boxes[0].startsWith("message: もこぴ育成\nVER") && dialogs.boxes[1].startsWith("message: 生き物を"));
-    key(speech(), Qt::Key_S, Qt::ControlModifier);
+    keyClick(speech(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(dialogs.boxes.last(), "message: セーブしました");
-    ASSERT_TRUE(QFile::exists(path("mokopi.dat")));
     state().Status = {};
-    key(child("LblStr"), Qt::Key_O, Qt::ControlModifier);
+    keyClick(child("LblStr"), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(dialogs.boxes.last(), "message: ロードしました");
     EXPECT_EQ(state().Status[0], 40);
-    key(child("IMG"), Qt::Key_Q, Qt::ControlModifier);
+    keyClick(child("IMG"), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(exitCodes, std::vector<int>{0});
 }
 
@@ -116,27 +101,27 @@ TEST_F(KeyTest, TabGoesRoundTheControlsAndSpaceOrEnterOnThePetPetsIt)
 {
     QStringList order;
     for (int i = 0; i < 7; ++i)
-        key(QApplication::focusWidget(), Qt::Key_Tab), order << focused();
+        keyClick(QApplication::focusWidget(), Qt::Key_Tab), order << focused();
     EXPECT_EQ(order.join(' '), "IMG Opt0 Com LblTimDay LblDay LblStr Lbl");  // the commands are one stop, as a choice
-    key(QApplication::focusWidget(), Qt::Key_Backtab);
+    keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(focused(), "LblStr");
     child("Opt0")->setFocus(Qt::TabFocusReason);
-    key(child("Opt0"), Qt::Key_Down);  // within the commands the arrows move, Space chooses
+    keyClick(child("Opt0"), Qt::Key_Down);  // within the commands the arrows move, Space chooses
     EXPECT_EQ(focused() + " " + QString::number(state().Command), "Opt1 2");
-    key(child("Opt1"), Qt::Key_Space);
+    keyClick(child("Opt1"), Qt::Key_Space);
     EXPECT_EQ(state().Command, 1);
 
     play();
     child("IMG")->setFocus(Qt::TabFocusReason);
-    key(child("IMG"), Qt::Key_Space);
-    EXPECT_EQ(clock(), "4時 6日");
-    key(child("IMG"), Qt::Key_Return);
-    EXPECT_EQ(clock(), "15時 6日");
-    key(child("IMG"), Qt::Key_A);
-    EXPECT_EQ(clock(), "15時 6日");
+    for (const auto& [k, after] : {std::pair{Qt::Key_Space, "4時 6日"}, {Qt::Key_Return, "15時 6日"}, {Qt::Key_A, "15時 6日"}}) {
+        keyClick(child("IMG"), k);
+        EXPECT_EQ(clock(), after);
+    }
+    hold(child("IMG"), Qt::Key_Space, " ");
+    EXPECT_EQ(clock(), "2時 7日");
     speech()->setFocus();
     QTest::mouseClick(child("IMG"), Qt::LeftButton);  // a click pets and leaves the focus on the speech line
-    EXPECT_EQ(clock(), "2時 7日");
+    EXPECT_EQ(clock(), "13時 7日");
     EXPECT_EQ(focused(), "Lbl");
 }
 
@@ -144,26 +129,22 @@ TEST_F(KeyTest, TheFocusMarkShowsOnlyWhileTheKeyboardIsInUse)
 {
     auto* mark = window->findChild<ui::FocusMark*>();
     ASSERT_NE(mark, nullptr);
-    const auto markPixel = [&](QWidget* control) {
-        const QImage shot = window->grab().toImage();
-        const QPoint edge = control->mapTo(window.get(), QPoint(1, control->height() / 2));
-        return QColor(shot.pixel(edge));
-    };
     QWidget* com = child("Com");
-    const QColor plain = markPixel(com);
+    const auto markPixel = [&] { return QColor(window->grab().toImage().pixel(com->mapTo(window.get(), QPoint(1, com->height() / 2)))); };
+    const QColor plain = markPixel();
     EXPECT_EQ(mark->marked(), nullptr);  // a mouse player never sees it
 
     com->setFocus(Qt::TabFocusReason);
-    key(com, Qt::Key_Tab);
+    keyClick(com, Qt::Key_Tab);
     EXPECT_EQ(mark->marked(), child("LblTimDay"));
-    key(QApplication::focusWidget(), Qt::Key_Backtab);
+    keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(mark->marked(), com);
     EXPECT_EQ(mark->geometry(), QRect(com->mapTo(mark->parentWidget(), QPoint(0, 0)), com->size()));
-    EXPECT_EQ(markPixel(com), QColor(232, 64, 140));
+    EXPECT_EQ(markPixel(), QColor(232, 64, 140));
 
     QTest::mousePress(child("LblDay"), Qt::LeftButton);
     EXPECT_EQ(mark->marked(), nullptr);
-    EXPECT_EQ(markPixel(com), plain);
+    EXPECT_EQ(markPixel(), plain);
 }
 
 }  // namespace mokopi::testing

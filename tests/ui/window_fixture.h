@@ -12,6 +12,7 @@
 #include "media/sound_bank.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
+#include "ui/pet_picture.h"
 #include "ui/speech_panel.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }  // failures show text
@@ -40,7 +41,24 @@ struct WindowTest : ::testing::Test {
         if (activate)
             window->show(), window->Form_Activate();
     }
+    // From the title through the naming scene (the fake cancels both boxes) to the running clock.
+    void startRaising()
+    {
+        start();
+        for (int i = 0; i < 10 && !state().Scene.isNone(); ++i)
+            clickSpeech();
+        ASSERT_TRUE(timer("Tim")->isActive());
+    }
     void clickSpeech(Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(speech(), button); }
+    // One tick of a timer, as its interval would bring it.
+    void fire(const char* name) { ASSERT_TRUE(QMetaObject::invokeMethod(timer(name), "timeout")); }
+    // Whether the pet area shows one of these pictures: every fixture picture is one colour of its own.
+    bool petShows(std::initializer_list<Picture> pictures)
+    {
+        const QImage image = child<ui::PetPicture>("IMG")->pixmap().toImage();
+        const QRgb shown = image.pixel(image.width() / 2, image.height() / 2);
+        return std::any_of(pictures.begin(), pictures.end(), [&](Picture p) { return shown == fixtureColour(fileName(p)); });
+    }
     // The checked buttons and menu items, the cleared endings and the clock.
     QString shown()
     {

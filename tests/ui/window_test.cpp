@@ -2,20 +2,21 @@
 #include <QCloseEvent>
 #include <QFontInfo>
 
+#include "media/picture_store.h"
 #include "ui/app_icon.h"
-#include "ui/help_text.h"
 #include "ui/run_game.h"
 #include "ui/window_fixture.h"
 
 namespace mokopi::testing {
 
-TEST_F(WindowTest, StartUpShowsTheGamesStateAndNamedControlsAndQuittingReleasesTheSoundsAskingNothing)
+TEST_F(WindowTest, StartUpMirrorsTheGameExplainsEachControlAndQuittingReleasesTheSoundsAskingNothing)
 {
     start();
     EXPECT_EQ(shown(), "Opt2 mnuBGM mnuIVENT | cleared  | 500 ms stopped");
-    EXPECT_EQ(child("PicStr")->palette().color(QPalette::Window), QColor(Qt::black));
-    EXPECT_EQ(child("LblStr")->palette().color(QPalette::WindowText), QColor(Qt::white));
-    EXPECT_EQ(window->frameGeometry().size(), QSize(512, 512));  // the outer square holds once the frame is known
+    action("mnuBGM")->trigger();
+    action("mnuIVENT")->trigger();
+    EXPECT_FALSE(state().soundOn || state().eventsOn);
+    EXPECT_EQ(shown(), "Opt2 | cleared  | 500 ms stopped");
 
     // Everything the player can point at explains itself, each in its own words.
     QStringList tips;
@@ -33,28 +34,12 @@ TEST_F(WindowTest, StartUpShowsTheGamesStateAndNamedControlsAndQuittingReleasesT
     EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
 
-TEST_F(WindowTest, LayoutAndFontSizesFollowTheScreenHeight)
-{
-    for (const auto& [screen, expected] : {std::pair{768, "7680 twips, 512 x 512, base 12, 12 12 12 12 12 12 24 24 11"},
-                                           {1080, "10800 twips, 720 x 720, base 15, 15 15 15 15 15 15 30 30 14"}}) {
-        start(false, screen);  // not shown: no frame, the window is the whole square
-        QString sizes;
-        for (const char* name : {"Opt0", "Opt1", "Opt2", "Com", "Lbl", "LblStr", "LblTimDay", "LblDay", "LblKazari"})
-            sizes += QStringLiteral(" %1").arg(child(name)->font().pointSize());
-        EXPECT_EQ(QStringLiteral("%1 twips, %2 x %3, base %4,").arg(window->layout().windowTwips).arg(window->width())
-                      .arg(window->height()).arg(window->layout().baseFontSize) + sizes, expected);
-    }
-    for (const auto& [name, family] : {std::pair{"Lbl", "IPAPGothic"}, {"LblStr", "IPAPMincho"}, {"LblDay", "DejaVu Sans"}})
-        EXPECT_EQ(QFontInfo(child(name)->font()).family(), family) << name;  // never boxes for Japanese text
-}
-
 TEST_F(WindowTest, TheFatigueBarInvertsWhatLiesUnderItAndLetsEveryClickThroughPressFirst)
 {
     start();
     window->setSpeechMarks(Rgb{55, 99, 55}, "くりっく！！");
     window->setSpeech("■■■■■■■■■■■■■■■■■■■■■■■■");
     window->showStatus(StatusView{7, 3, {12, 34, 56, 78}, Rgb{}, Rgb{255, 255, 255}, 128});
-    EXPECT_EQ(text("LblStr"), "歌詩\u3000\u300012\n舞踊\u3000\u300034\n疲労\u3000\u300056");
 
     // Red merged with the inverse of what lies under it: purple on the yellow panel, the text inverted.
     const QImage shot = child("Pic")->grab().toImage();
@@ -83,73 +68,38 @@ TEST_F(WindowTest, TheFatigueBarInvertsWhatLiesUnderItAndLetsEveryClickThroughPr
     EXPECT_EQ(log.join(' '), "2 click (2) 4 click (4) 1 click (1)");
 }
 
-TEST_F(WindowTest, MenuChecksMirrorTheGameAndSuperFastOnlyChangesTheInterval)
+// One box naming the picture file by its full path, a non-zero exit and nothing left running.
+TEST_F(WindowTest, AMissingOrUnreadablePictureStopsTheGameWhetherNeededAtStartOrOnlyForAnEnding)
 {
-    start(false);
-    state().soundOn = state().eventsOn = false;  // out of step with the check marks
-    action("mnuBGM")->trigger();
-    action("mnuIVENT")->trigger();
-    EXPECT_TRUE(state().soundOn && state().eventsOn);
-    action("mnuMODE")->trigger();
-    EXPECT_EQ(shown(), "Opt2 mnuBGM mnuMODE mnuIVENT | cleared  | 100 ms stopped");  // a stopped clock stays stopped
-    action("mnuMODE")->trigger();
-    EXPECT_EQ(shown(), "Opt2 mnuBGM mnuIVENT | cleared  | 500 ms stopped");
-}
-
-TEST_F(WindowTest, HelpShowsTheVersionThenHowToPlayLineByLine)
-{
-    start(false);
-    QTest::mouseClick(child("Com"), Qt::LeftButton);
-    ASSERT_EQ(dialogs.boxes.size(), 2);
-    EXPECT_EQ(dialogs.boxes[0], "message: " + ui::versionText());
-    const QString help = dialogs.boxes[1].mid(QStringLiteral("message: ").size());
-    EXPECT_EQ(help, ui::helpText());
-    EXPECT_EQ(help.split('\n').size(), 25);  // line breaks between the lines, none after the last
-    EXPECT_FALSE(help.endsWith('\n') || help.contains('\r'));
-}
-
-// One box naming the picture file by its full path, a non-zero exit, nothing left running and no title scene.
-void expectStoppedOn(WindowTest& t, const char* file, const char* what)
-{
-    EXPECT_EQ(t.dialogs.boxes.filter("fatal: "), QStringList{"fatal: " + QString(what) + "\n\n" + t.path(file) + "\n\nもこぴ育成を終了します。"});
-    EXPECT_EQ(t.exitCodes, std::vector<int>{ui::MissingPictureExitCode});
-    EXPECT_FALSE(t.window->isRunning() || t.window->isVisible() || t.window->sounds().isOpen());
-    EXPECT_NE(t.state().Scene, SceneValue("stop"));
-}
-
-TEST_F(WindowTest, AnUnreadableTitlePictureStopsStartUpBeforeAnyScene)
-{
-    writeFixturePicture(dir.path(), "stt.bmp", true);
-    start();
-    expectStoppedOn(*this, "stt.bmp", "画像ファイルを読み込めません。");
-}
-
-TEST_F(WindowTest, AnUnreadableEndingPictureStopsTheGameWhenItsEndingBegins)
-{
-    writeFixturePicture(dir.path(), "endai1.bmp", true);
-    start();  // the file is there; it is read only for its ending
-    ASSERT_TRUE(window->isRunning());
-    state().EndingCleared[1] = true;
-    window->showClearedEndings(state().EndingCleared);
-    dialogs.yes = true;
-    action("mnuEnding1")->trigger();
-    for (int tick = 0; tick < 2; ++tick)  // the animation shows both pictures of the pair
-        QMetaObject::invokeMethod(timer("TimAnm"), "timeout");
-    expectStoppedOn(*this, "endai1.bmp", "画像ファイルを読み込めません。");
-}
-
-TEST_F(WindowTest, TheTitlePictureGoneByALaterNewGameStopsThere)
-{
-    start();
-    state().EndingCleared[0] = true;
-    window->showClearedEndings(state().EndingCleared);
-    ASSERT_TRUE(QFile::remove(path("stt.bmp")));
-    dialogs.yes = true;
-    action("mnuEnding0")->trigger();  // a replay of ending 0, whose last click begins a new game
-    ASSERT_EQ(state().Scene, SceneValue::ending(0));
-    for (int i = 0; i < 40 && exitCodes.empty(); ++i)
-        clickSpeech();
-    expectStoppedOn(*this, "stt.bmp", "画像ファイルが見つかりません。");
+    const struct {
+        const char* file;
+        bool missing, later;
+    } cases[] = {{"stt.bmp", false, false}, {"endai1.bmp", false, true}, {"endai0.bmp", true, true}};
+    for (const auto& [file, missing, later] : cases) {
+        SCOPED_TRACE(file);
+        writeFixturePictures(dir.path());
+        dialogs.boxes.clear();
+        exitCodes.clear();
+        const auto breakFile = [&] { missing ? void(QFile::remove(path(file))) : writeFixturePicture(dir.path(), file, true); };
+        if (!later)
+            breakFile();
+        start();
+        if (later) {
+            ASSERT_TRUE(window->isRunning());
+            breakFile();
+            state().EndingCleared[1] = true;
+            window->showClearedEndings(state().EndingCleared);
+            dialogs.yes = true;
+            action("mnuEnding1")->trigger();
+            fire("TimAnm");  // the animation shows both pictures of the pair
+            fire("TimAnm");
+        }
+        const QString said = missing ? "画像ファイルが見つかりません。" : "画像ファイルを読み込めません。";
+        EXPECT_EQ(dialogs.boxes.filter("fatal: "), QStringList{"fatal: " + said + "\n\n" + path(file) + "\n\nもこぴ育成を終了します。"});
+        EXPECT_EQ(exitCodes, std::vector<int>{ui::MissingPictureExitCode});
+        EXPECT_FALSE(window->isRunning() || window->isVisible() || window->sounds().isOpen());
+        EXPECT_NE(state().Scene, SceneValue("stop"));
+    }
 }
 
 TEST_F(WindowTest, AMissingPictureEndsTheRealEventLoopWithTheErrorStatus)
@@ -175,6 +125,30 @@ TEST(Application, JapaneseBoxButtonsAndFontAndAnIconFromTheAppFolderOrDrawn)
     red.fill(Qt::red);
     ASSERT_TRUE(red.save(dir.filePath("icon.png")));
     EXPECT_EQ(iconPixel(), qRgb(255, 0, 0));
+}
+
+TEST(PetPicture, OnAScreenOfPixelRatioTwoEveryDevicePixelOfThePictureIsItsOwn)
+{
+    // A grey ramp from left to right: at 80 device pixels across, no two neighbours are alike.
+    QTemporaryDir dir;
+    QImage ramp(64, 16, QImage::Format_RGB32);
+    for (int x = 0; x < ramp.width(); ++x)
+        for (int y = 0; y < ramp.height(); ++y)
+            ramp.setPixel(x, y, qRgb(x * 4, x * 4, x * 4));
+    ASSERT_TRUE(ramp.save(dir.filePath("t0.bmp"), "BMP"));
+    PictureStore store(dir.path() + "/");
+    ui::PetPicture pet;
+    pet.resize(40, 30);
+    pet.setPixmap(store.picture(Picture::t0, {pet.size(), 2}));
+
+    QImage shot(pet.size() * 2, QImage::Format_RGB32);
+    shot.setDevicePixelRatio(2);
+    pet.render(&shot);
+    int doubled = 0;  // a picture of 40 x 30 drawn at twice its size shows each pixel as a pair
+    for (int x = 0; x + 1 < shot.width(); x += 2)
+        doubled += shot.pixel(x, 30) == shot.pixel(x + 1, 30);
+    EXPECT_EQ(doubled, 0);
+    EXPECT_EQ(shot.pixel(79, 30), ramp.scaled(80, 60, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(79, 30));
 }
 
 }  // namespace mokopi::testing

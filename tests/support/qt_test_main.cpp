@@ -2,9 +2,10 @@
 
 #include <QApplication>
 
+// The main of the test programs that need a Qt application: windows, pictures,
+// sounds and the font database, but never a display, not even to list the tests.
 int main(int argc, char** argv)
 {
-    // Tests never need a display; listing them must not need one either.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
