@@ -106,10 +106,11 @@ TEST(UnprivilegedSaveFile, ALinkIsFollowedOnlyToARegularFileNoLargerThanASave) {
     const QString folder = probe.folder("game", true), link = folder + "/mokopi.dat";
     const auto inFolder = [&](const char* name) { return folder + "/" + name; };
     ASSERT_EQ(::mkfifo(QFile::encodeName(inFolder("pipe")).constData(), 0666), 0);
-    // Root makes a device node of its own to try; anyone else tries the real /dev/null.
-    const QString device = runningAsRoot() ? inFolder("device") : QStringLiteral("/dev/null");
-    if (runningAsRoot()) {
-        ASSERT_EQ(::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+    // Root makes a device node of its own to try; anyone else, or root in a container that may not make
+    // devices, tries the real /dev/null, which the unprivileged probe could not replace anyway.
+    QString device = QStringLiteral("/dev/null");
+    if (runningAsRoot() && ::mknod(QFile::encodeName(inFolder("device")).constData(), S_IFCHR | 0666, ::makedev(1, 3)) == 0) {
+        device = inFolder("device");
     }
     QByteArray noise(64 * 1024 + 1, '\0');
     for (int i = 0; i < noise.size(); ++i) {
