@@ -26,7 +26,6 @@ const PictureDisplay Display{QSize(40, 30), 1};
 
 TEST_F(MediaFilesTest, EveryFileIsLookedForAtOnceButReadOnlyWhenFirstShownAndHeldAsLongAsItMayShow)
 {
-    QFile::remove(dir.filePath("raku.bmp"));
     writeFixturePicture(dir.path(), "endai1.bmp", true);
     PictureStore store(dir.path() + "/");  // and no cache: whatever is not held must come from the file
     // The failure of an action: its kind and the full path it names.
@@ -38,8 +37,11 @@ TEST_F(MediaFilesTest, EveryFileIsLookedForAtOnceButReadOnlyWhenFirstShownAndHel
         }
         return QStringLiteral("none");
     };
-    EXPECT_EQ(failure([&] { store.checkFiles(); }), "missing " + dir.filePath("raku.bmp"));
-    writeFixturePicture(dir.path(), "raku.bmp");
+    for (const char* file : {"load.bmp", "raku.bmp", "stt.bmp"}) {  // looked for first, among the set, last
+        QFile::remove(dir.filePath(file));
+        EXPECT_EQ(failure([&] { store.checkFiles(); }), "missing " + dir.filePath(file));
+        writeFixturePicture(dir.path(), file);
+    }
     EXPECT_EQ(failure([&] { store.checkFiles(); }), "none");  // a broken file is found out only when shown
     EXPECT_EQ(failure([&] { store.picture(Picture::endai1, Display); }), "unreadable " + dir.filePath("endai1.bmp"));
 
