@@ -51,29 +51,30 @@ QString PictureStore::pathOf(std::string_view fileName) const
     return appPath_ + QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
 }
 
+QFileInfo PictureStore::existingFile(std::string_view fileName) const
+{
+    const QString path = pathOf(fileName);
+    QFileInfo file(path);
+    if (!file.isFile())
+        throw PictureFileError(path, PictureFileError::Kind::Missing);
+    return file;
+}
+
 void PictureStore::checkFiles() const
 {
-    auto check = [this](std::string_view fileName) {
-        const QString path = pathOf(fileName);
-        if (!QFileInfo(path).isFile())
-            throw PictureFileError(path, PictureFileError::Kind::Missing);
-    };
-    check(LoadingPictureFile);
+    existingFile(LoadingPictureFile);
     for (Picture p : loadOrder())
-        check(fileName(p));
-    check(TitlePictureFile);
+        existingFile(fileName(p));
+    existingFile(TitlePictureFile);
 }
 
 QPixmap PictureStore::read(std::string_view fileName, const PictureDisplay& display) const
 {
-    const QString path = pathOf(fileName);
-    const QFileInfo source(path);
-    if (!source.isFile())
-        throw PictureFileError(path, PictureFileError::Kind::Missing);
+    const QFileInfo source = existingFile(fileName);
     const QSize pixelSize = display.pixelSize();
     QImage image = cache_.load(source, pixelSize, display.pixelRatio);
     if (image.isNull()) {
-        image = decodeScaled(path, pixelSize);
+        image = decodeScaled(source.filePath(), pixelSize);
         cache_.store(source, image, display.pixelRatio);
         image.setDevicePixelRatio(display.pixelRatio);
     }

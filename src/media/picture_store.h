@@ -71,6 +71,9 @@ public:
     QString pathOf(std::string_view fileName) const;
 
 private:
+    // The file in the application folder. Throws PictureFileError (Missing)
+    // when it is not there.
+    QFileInfo existingFile(std::string_view fileName) const;
     QPixmap read(std::string_view fileName, const PictureDisplay& display) const;
     void letGoOfEnding();
 

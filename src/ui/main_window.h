@@ -60,10 +60,8 @@ public:
     ~MainWindow() override;
 
     Game& game() { return *game_; }
-    const AppFolders& folders() const { return folders_; }
     const WindowLayout& layout() const { return layout_; }
     const SoundBank& sounds() const { return *sounds_; }
-    const PictureStore& pictures() const { return *store_; }
     // True once the first game has begun.
     bool isRunning() const { return running_; }
     bool hasStopped() const { return stopped_; }
