@@ -151,4 +151,36 @@ TEST(PetPicture, OnAScreenOfPixelRatioTwoEveryDevicePixelOfThePictureIsItsOwn)
     EXPECT_EQ(shot.pixel(79, 30), ramp.scaled(80, 60, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(79, 30));
 }
 
+TEST_F(WindowTest, ANameThatLooksLikeMarkupIsShownOnTheSpeechLineAsTyped)
+{
+    start();
+    // The columns that hold some ink, against the colour of the line's corner.
+    const auto inkedColumns = [this](const char* text) {
+        window->setSpeech(text);
+        const QImage shot = speech()->grab().toImage();
+        int columns = 0;
+        for (int x = 0; x < shot.width(); ++x)
+            for (int y = 0; y < shot.height(); ++y)
+                if (shot.pixel(x, y) != shot.pixel(0, 0)) {
+                    ++columns;
+                    break;
+                }
+        return columns;
+    };
+    EXPECT_GT(inkedColumns("「<s>もこ</s>」"), inkedColumns("「もこ」") * 3 / 2);  // the tags drawn, not obeyed
+}
+
+// Its own ctest entry runs it on a screen of pixel ratio 2 (QT_SCALE_FACTOR=2).
+using HiDpiWindow = WindowTest;
+TEST_F(HiDpiWindow, ThePetIsDrawnFromPicturesAtTheScreensPixelRatio)
+{
+    const auto pet = [this] { return child<ui::PetPicture>("IMG"); };
+    start();
+    ASSERT_EQ(pet()->devicePixelRatioF(), 2);
+    EXPECT_EQ(pet()->pixmap().size(), pet()->size() * 2);  // the title
+    startRaising();  // a new window, played into the raising
+    fire("TimAnm");
+    EXPECT_EQ(pet()->pixmap().size(), pet()->size() * 2);
+}
+
 }  // namespace mokopi::testing
