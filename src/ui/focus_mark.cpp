@@ -14,9 +14,14 @@ const QColor MarkColour{232, 64, 140};
 // Thin, so that it covers little of what the control shows at its edge.
 constexpr int MarkWidth = 2;
 
+bool paintsItsOwnBackground(const QWidget* control)
+{
+    return control->autoFillBackground() || control->testAttribute(Qt::WA_OpaquePaintEvent);
+}
+
 }  // namespace
 
-FocusMark::FocusMark(QWidget* area) : QFocusFrame(area)
+FocusMark::FocusMark(QWidget* area) : QFocusFrame(area), area_(area)
 {
     setObjectName(QStringLiteral("FocusMark"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -54,15 +59,19 @@ bool FocusMark::eventFilter(QObject* watched, QEvent* event)
 
 void FocusMark::follow()
 {
-    QWidget* area = parentWidget();
     QWidget* focused = QApplication::focusWidget();
     target_ = focused;
-    if (!keyboardInUse_ || !focused || !area->isAncestorOf(focused)) {
+    if (!keyboardInUse_ || !focused || !area_->isAncestorOf(focused)) {
         hide();
         return;
     }
-    setGeometry(QRect(focused->mapTo(area, QPoint(0, 0)), focused->size()));
-    raise();
+    if (parentWidget() != focused->parentWidget())
+        setParent(focused->parentWidget());
+    setGeometry(focused->geometry());
+    if (paintsItsOwnBackground(focused))
+        raise();
+    else
+        stackUnder(focused);
     show();
     update();
 }

@@ -145,6 +145,25 @@ TEST_F(KeyTest, TheFocusMarkShowsOnlyWhileTheKeyboardIsInUse)
     QTest::mousePress(child("LblDay"), Qt::LeftButton);
     EXPECT_EQ(mark->marked(), nullptr);
     EXPECT_EQ(markPixel(), plain);
+
+    // The speech line's text begins at its top edge: marked, it stays whole.
+    window->setSpeech("もこ、もこ、");
+    const auto line = [&] { return window->grab(QRect(speech()->mapTo(window.get(), QPoint(0, 0)), speech()->size())).toImage(); };
+    const QImage unmarked = line();
+    speech()->setFocus(Qt::TabFocusReason);
+    keyClick(speech(), Qt::Key_Shift);
+    ASSERT_EQ(mark->marked(), speech());
+    const QImage marked = line();
+    EXPECT_EQ(QColor(marked.pixel(1, marked.height() / 2)), QColor(232, 64, 140));
+    // Ink stays ink: at most an edge pixel's blend with the mark beneath it changes.
+    const auto differ = [](QRgb a, QRgb b) {
+        return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+    };
+    int inkCovered = 0;
+    for (int y = 0; y < unmarked.height(); ++y)
+        for (int x = 0; x < unmarked.width(); ++x)
+            inkCovered += qGray(unmarked.pixel(x, y)) < 100 && differ(marked.pixel(x, y), unmarked.pixel(x, y)) > 60;
+    EXPECT_EQ(inkCovered, 0);
 }
 
 }  // namespace mokopi::testing
