@@ -25,6 +25,11 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// A folder to open: a bare name lies in the current one.
+const char* openableFolder(const std::string& folder) {
+    return folder.empty() ? "." : folder.c_str();
+}
+
 std::string nameOf(const std::string& path) {
     return path.substr(folderOf(path).size());
 }
@@ -77,7 +82,7 @@ int writeAll(int fd, std::string_view bytes) {
 // is already in place, and a folder that cannot be synced is no reason to
 // call the save failed.
 void syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(openableFolder(folder), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -144,7 +149,7 @@ int replaceAtomically(const std::string& path, std::string_view bytes, std::opti
 
 void removeStaleTemporaryCopies(const std::string& path, std::chrono::seconds age) {
     const std::string folder = folderOf(path), name = nameOf(path);
-    DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+    DIR* listing = ::opendir(openableFolder(folder));
     if (!listing) {
         return;  // the save itself will say what is wrong with the folder
     }

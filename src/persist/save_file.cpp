@@ -38,6 +38,10 @@ FileError readError(int error) {
     return FileError{causeOf(error, FileAccess::Read)};
 }
 
+FileError writeError(int error) {
+    return FileError{causeOf(error, FileAccess::Write)};
+}
+
 }  // namespace
 
 std::variant<std::string, FileError> readSaveFile(const QString& path) {
@@ -87,7 +91,7 @@ std::variant<std::monostate, FileError> writeSaveFile(const QString& path, const
     const std::string native = nativePath(path);
     const LinkEnd target = followLinks(native);
     if (target.error != 0) {
-        return FileError{causeOf(target.error, FileAccess::Write)};
+        return writeError(target.error);
     }
     std::optional<mode_t> keepMode;
     struct stat found {};
@@ -97,12 +101,12 @@ std::variant<std::monostate, FileError> writeSaveFile(const QString& path, const
         }
         keepMode = found.st_mode & 07777;
     } else if (errno != ENOENT) {
-        return FileError{causeOf(errno, FileAccess::Write)};
+        return writeError(errno);
     }
     // Only the game's own folder is swept, never the folder a link leads to.
     removeStaleTemporaryCopies(native, StaleCopyAge);
     if (const int error = replaceAtomically(target.path, bytes, keepMode)) {
-        return FileError{causeOf(error, FileAccess::Write)};
+        return writeError(error);
     }
     return std::monostate{};
 }
