@@ -118,8 +118,8 @@ void BM_DrawsOfAnHour(benchmark::State& state)
             sum += random->next();
         benchmark::DoNotOptimize(sum);
     }
-    state.counters["hours"] = benchmark::Counter(static_cast<double>(state.iterations()) * Hours,
-                                                 benchmark::Counter::kIsRate);
+    state.counters["hours"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * Hours, benchmark::Counter::kIsRate);
     state.counters["draws/hour"] = drawsPerHour();
 }
 BENCHMARK(BM_DrawsOfAnHour);

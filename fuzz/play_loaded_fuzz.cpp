@@ -20,7 +20,8 @@ using namespace mokopi;
 constexpr int Steps = 300;
 
 // The same input always plays the same game, so a crash can be replayed.
-std::uint64_t seedOf(std::string_view bytes) {
+std::uint64_t seedOf(std::string_view bytes)
+{
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
     for (const char byte : bytes) {
         hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211ull;
@@ -30,20 +31,23 @@ std::uint64_t seedOf(std::string_view bytes) {
 
 // A scene exactly while SceneRunning, the clock exactly while none runs, and
 // Page inside the running scene's script.
-bool keepsTheRules(const GameState& st) {
+bool keepsTheRules(const GameState& st)
+{
     const Script* script = findScript(st.Scene);
-    return st.SceneRunning != st.Scene.isNone() && st.clockRunning != st.SceneRunning &&
-           (!st.SceneRunning || (script && st.Page >= 1 && st.Page <= script->size()));
+    return st.SceneRunning != st.Scene.isNone() && st.clockRunning != st.SceneRunning
+        && (!st.SceneRunning || (script && st.Page >= 1 && st.Page <= script->size()));
 }
 
-bool savesAndLoadsBack(const Game& game) {
+bool savesAndLoadsBack(const Game& game)
+{
     const SaveRecord record = game.saveRecord();
     const auto again = decodeSaveRecord(encodeSaveRecord(record));
     const auto* reloaded = std::get_if<SaveRecord>(&again);
     return reloaded && *reloaded == record;
 }
 
-void playOneStep(Game& game, std::mt19937_64& player, const SaveRecord& record) {
+void playOneStep(Game& game, std::mt19937_64& player, const SaveRecord& record)
+{
     const auto below = [&](int n) { return static_cast<int>(player() % static_cast<std::uint64_t>(n)); };
     switch (below(12)) {
     case 0:
@@ -53,38 +57,27 @@ void playOneStep(Game& game, std::mt19937_64& player, const SaveRecord& record) 
             game.Tim_Timer();
         }
         break;
-    case 3:
-        game.Opt_Click(below(3));
-        break;
-    case 4:
-        game.IMG_MouseDown();
-        break;
+    case 3: game.Opt_Click(below(3)); break;
+    case 4: game.IMG_MouseDown(); break;
     case 5:
     case 6:
         game.Lbl_MouseDown(static_cast<std::uint8_t>(1 << below(3)));
         game.Lbl_Click();
         break;
-    case 7:
-        game.TimSya_Timer();
-        break;
-    case 8:
-        game.TimAnm_Timer();
-        break;
-    case 9:
-        game.mnuEnding_Click(below(9));
-        break;
+    case 7: game.TimSya_Timer(); break;
+    case 8: game.TimAnm_Timer(); break;
+    case 9: game.mnuEnding_Click(below(9)); break;
     case 10:
         (below(3) == 0 ? game.mnuMODE_Click() : below(2) == 0 ? game.mnuIVENT_Click() : game.mnuBGM_Click());
         break;
-    default:
-        game.load(record);
-        break;
+    default: game.load(record); break;
     }
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const auto decoded = decodeSaveRecord(bytes);
     const auto* record = std::get_if<SaveRecord>(&decoded);

@@ -6,7 +6,8 @@
 
 #include "persist/save_codec.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const auto result = mokopi::decodeSaveRecord(std::string_view(reinterpret_cast<const char*>(data), size));
     if (const auto* record = std::get_if<mokopi::SaveRecord>(&result)) {
         const auto again = mokopi::decodeSaveRecord(mokopi::encodeSaveRecord(*record));

@@ -124,7 +124,8 @@ void drawHand(QPainter& p, Layer& l)
     QPainterPath hand;
     hand.addRoundedRect(QRectF(-0.25, -0.45, 0.5, 0.42), 0.2, 0.2);
     for (int i = 0; i < 4; ++i)
-        hand.addRoundedRect(QRectF(-0.25 + i * 0.125 + 0.005, -0.12, 0.115, 0.3 - std::abs(i - 1.5) * 0.04), 0.06, 0.06);
+        hand.addRoundedRect(QRectF(-0.25 + i * 0.125 + 0.005, -0.12, 0.115, 0.3 - std::abs(i - 1.5) * 0.04), 0.06,
+                            0.06);
     hand.addEllipse(QPointF(-0.3, -0.2), 0.07, 0.15);
     p.setPen(roundPen(line, 0.02));
     p.setBrush(skin);
@@ -436,12 +437,12 @@ void drawPuff(QPainter& p, Layer& l)
 Drawer findDecorDrawer(const QString& kind)
 {
     static const QHash<QString, Drawer> drawers = {
-        {"note", drawNote},       {"heart", drawHeart},     {"sparkle", drawSparkle}, {"star", drawStar},
-        {"drop", drawDrop},       {"cloud", drawCloud},     {"rain", drawRain},       {"hand", drawHand},
-        {"motion", drawMotion},   {"flower", drawFlower},   {"petal", drawPetal},     {"leaf", drawLeaf},
-        {"spotlight", drawSpotlight}, {"text", drawText},   {"letter", drawLetter},   {"house", drawHouse},
-        {"tree", drawTree},       {"audience", drawAudience}, {"ribbon", drawRibbon}, {"lamp", drawLamp},
-        {"moon", drawMoon},       {"ellipse", drawEllipse}, {"umbrella", drawUmbrella}, {"puff", drawPuff},
+        {"note", drawNote},           {"heart", drawHeart},       {"sparkle", drawSparkle},   {"star", drawStar},
+        {"drop", drawDrop},           {"cloud", drawCloud},       {"rain", drawRain},         {"hand", drawHand},
+        {"motion", drawMotion},       {"flower", drawFlower},     {"petal", drawPetal},       {"leaf", drawLeaf},
+        {"spotlight", drawSpotlight}, {"text", drawText},         {"letter", drawLetter},     {"house", drawHouse},
+        {"tree", drawTree},           {"audience", drawAudience}, {"ribbon", drawRibbon},     {"lamp", drawLamp},
+        {"moon", drawMoon},           {"ellipse", drawEllipse},   {"umbrella", drawUmbrella}, {"puff", drawPuff},
     };
     return drawers.value(kind, nullptr);
 }

@@ -181,7 +181,12 @@ void eyeShine(QPainter& p, double big)
     p.drawEllipse(QPointF(-0.055, 0.085), 0.03 * big, 0.03 * big);
 }
 
-QPainterPath eyeShape(double s) { QPainterPath e; e.addEllipse(QPointF(0, 0), 0.15 * s, 0.19 * s); return e; }
+QPainterPath eyeShape(double s)
+{
+    QPainterPath e;
+    e.addEllipse(QPointF(0, 0), 0.15 * s, 0.19 * s);
+    return e;
+}
 
 void openEye(QPainter& p, double s)
 {
@@ -435,8 +440,14 @@ void drawMic(QPainter& p)
     QRadialGradient g(QPointF(0.2, 0.27), 0.1);
     g.setColorAt(0, paletteColour("grey_light"));
     g.setColorAt(1, paletteColour("grey_dark"));
-    fillOutlined(p, [] { QPainterPath h; h.addEllipse(QPointF(0.22, 0.3), 0.085, 0.085); return h; }(), g,
-                 paletteColour("ink"), 0.025);
+    fillOutlined(
+        p,
+        [] {
+            QPainterPath h;
+            h.addEllipse(QPointF(0.22, 0.3), 0.085, 0.085);
+            return h;
+        }(),
+        g, paletteColour("ink"), 0.025);
 }
 
 void drawBundle(QPainter& p)
@@ -460,8 +471,8 @@ void drawBundle(QPainter& p)
     fillOutlined(p, whole, cloth, cloth.darker(150), 0.025);
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(Qt::white, 0.6));
-    for (QPointF dot : {QPointF(1.3, -0.45), QPointF(1.46, -0.34), QPointF(1.52, -0.56), QPointF(1.36, -0.6),
-                        QPointF(1.58, -0.4)})
+    for (QPointF dot :
+         {QPointF(1.3, -0.45), QPointF(1.46, -0.34), QPointF(1.52, -0.56), QPointF(1.36, -0.6), QPointF(1.58, -0.4)})
         p.drawEllipse(dot, 0.03, 0.03);
 }
 
@@ -507,7 +518,8 @@ void drawHeadwear(QPainter& p, const QString& what, const QColor& accent, Layer&
         g.setColorAt(1, gold);
         fillOutlined(p, c, g, goldLine, 0.03);
         p.setPen(Qt::NoPen);
-        for (auto [pt, col] : {std::pair{QPointF(0, -0.92), accent}, {QPointF(-0.18, -0.9), paletteColour("blue")},
+        for (auto [pt, col] : {std::pair{QPointF(0, -0.92), accent},
+                               {QPointF(-0.18, -0.9), paletteColour("blue")},
                                {QPointF(0.18, -0.9), paletteColour("blue")}}) {
             p.setBrush(col);
             p.drawEllipse(pt, 0.045, 0.045);

@@ -81,10 +81,7 @@ Layer::Layer(QJsonObject object, int frame, int frames, QString where, const cha
     where_ += " (" + kind_ + ")";
 }
 
-void Layer::fail(const QString& message) const
-{
-    throw RecipeError((where_ + ": " + message).toStdString());
-}
+void Layer::fail(const QString& message) const { throw RecipeError((where_ + ": " + message).toStdString()); }
 
 QJsonValue Layer::take(const char* key)
 {
@@ -156,8 +153,8 @@ Recipe loadRecipe(const QString& path)
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
     if (doc.isNull())
-        throw RecipeError(path.toStdString() + ": " + error.errorString().toStdString() + " at offset " +
-                          std::to_string(error.offset));
+        throw RecipeError(path.toStdString() + ": " + error.errorString().toStdString() + " at offset "
+                          + std::to_string(error.offset));
     const QJsonObject root = doc.object();
     for (auto it = root.begin(); it != root.end(); ++it)
         if (it.key() != "size" && it.key() != "supersample" && it.key() != "layers" && it.key() != "note")

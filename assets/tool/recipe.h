@@ -53,8 +53,8 @@ private:
 
 struct Recipe {
     QString path;
-    int size = 640;         // output pixels, square
-    int supersample = 1;    // draw this many times larger, then scale down
+    int size = 640;       // output pixels, square
+    int supersample = 1;  // draw this many times larger, then scale down
     QList<QJsonObject> layers;
 };
 

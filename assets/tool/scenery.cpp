@@ -442,7 +442,8 @@ void drawNight(QPainter& p, Layer& l)
         b.closeSubpath();
         p.drawPath(b);
     }
-    verticalGradient(p, QRectF(0, groundY, 1000, 1000 - groundY), mix(paletteColour("night"), paletteColour("grey"), 0.5),
+    verticalGradient(p, QRectF(0, groundY, 1000, 1000 - groundY),
+                     mix(paletteColour("night"), paletteColour("grey"), 0.5),
                      mix(paletteColour("night"), paletteColour("grey_dark"), 0.3));
     p.setPen(roundPen(withAlpha(paletteColour("night"), 0.6), 3));
     p.setBrush(Qt::NoBrush);
@@ -505,8 +506,8 @@ void drawTitle(QPainter& p, Layer& l)
 Drawer findSceneryDrawer(const QString& kind)
 {
     static const QHash<QString, Drawer> drawers = {
-        {"plain", drawPlain}, {"room", drawRoom},     {"sky", drawSky},         {"palace", drawPalace},
-        {"court", drawCourt}, {"stage", drawStage},   {"street", drawStreet},   {"road", drawRoad},
+        {"plain", drawPlain}, {"room", drawRoom},     {"sky", drawSky},       {"palace", drawPalace},
+        {"court", drawCourt}, {"stage", drawStage},   {"street", drawStreet}, {"road", drawRoad},
         {"night", drawNight}, {"heaven", drawHeaven}, {"title", drawTitle},
     };
     return drawers.value(kind, nullptr);

@@ -98,7 +98,9 @@ void paintFlower(QPainter& p, const QColor& petals)
 QPainterPath fluffyBlob(double rx, double ry, int bumps, double bulge, double ragged, unsigned seed)
 {
     QPainterPath p;
-    auto at = [&](double a, double grow) { return QPointF(rx * (1 + grow) * std::cos(a), ry * (1 + grow) * std::sin(a)); };
+    auto at = [&](double a, double grow) {
+        return QPointF(rx * (1 + grow) * std::cos(a), ry * (1 + grow) * std::sin(a));
+    };
     const double step = 2 * M_PI / bumps;
     const double start = -M_PI / 2;
     p.moveTo(at(start, 0));
@@ -126,7 +128,10 @@ QPainterPath merged(const QPainterPath& a)
     big.setFillRule(Qt::WindingFill);
     return Down.map(big.simplified());
 }
-QPainterPath clipped(const QPainterPath& a, const QPainterPath& b) { return Down.map(Up.map(a).intersected(Up.map(b))); }
+QPainterPath clipped(const QPainterPath& a, const QPainterPath& b)
+{
+    return Down.map(Up.map(a).intersected(Up.map(b)));
+}
 QPainterPath cut(const QPainterPath& a, const QPainterPath& b) { return Down.map(Up.map(a).subtracted(Up.map(b))); }
 
 QColor mix(const QColor& a, const QColor& b, double t)

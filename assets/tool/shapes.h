@@ -14,8 +14,8 @@ class Layer;
 QPainterPath heartPath();
 QPainterPath starPath(int points, double inner);
 QPainterPath sparklePath();
-QPainterPath dropPath();      // a drop hanging from its tip, tip up
-QPainterPath cloudPath();     // flat-bottomed puff, 1 wide and about 0.55 high
+QPainterPath dropPath();   // a drop hanging from its tip, tip up
+QPainterPath cloudPath();  // flat-bottomed puff, 1 wide and about 0.55 high
 
 // A scalloped ellipse: the pet's fur and every other fluffy outline. Raggedness
 // 0 gives even scallops; more makes them uneven, the same way on every run.

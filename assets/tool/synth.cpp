@@ -173,16 +173,24 @@ void normalise(Cue& cue, const QString& what)
         peak = std::max(peak, std::abs(s));
     }
     if (peak > PeakCeiling)
-        throw RecipeError(what.toStdString() + ": peaks reach " + std::to_string(peak) +
-                          " at the common loudness; make the cue more even");
+        throw RecipeError(what.toStdString() + ": peaks reach " + std::to_string(peak)
+                          + " at the common loudness; make the cue more even");
 }
 
 QByteArray wavBytes(const Cue& cue)
 {
     const quint32 dataBytes = quint32(cue.samples.size() * 2);
     QByteArray out;
-    auto u32 = [&](quint32 v) { char b[4]; qToLittleEndian(v, b); out.append(b, 4); };
-    auto u16 = [&](quint16 v) { char b[2]; qToLittleEndian(v, b); out.append(b, 2); };
+    auto u32 = [&](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        out.append(b, 4);
+    };
+    auto u16 = [&](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        out.append(b, 2);
+    };
     out.append("RIFF");
     u32(36 + dataBytes);
     out.append("WAVEfmt ");

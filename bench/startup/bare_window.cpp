@@ -22,12 +22,14 @@ int main(int argc, char* argv[])
         line->setFont(QFont(QStringLiteral("IPAPGothic"), 12));
         line->move(10, 10);
     }
-    mokopi::bench::FirstPaintReporter reporter([&](QObject* watched) { return watched == &window; }, [memory] {
-        if (memory)
-            QTimer::singleShot(mokopi::bench::PlayMs, &mokopi::bench::reportMemoryAndQuit);
-        else
-            QCoreApplication::exit(0);
-    });
+    mokopi::bench::FirstPaintReporter reporter([&](QObject* watched) { return watched == &window; },
+                                               [memory] {
+                                                   if (memory)
+                                                       QTimer::singleShot(mokopi::bench::PlayMs,
+                                                                          &mokopi::bench::reportMemoryAndQuit);
+                                                   else
+                                                       QCoreApplication::exit(0);
+                                               });
     window.show();
     return app.exec();
 }

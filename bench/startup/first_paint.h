@@ -28,11 +28,14 @@ protected:
     {
         if (!reported_ && event->type() == QEvent::Paint && isTheFrame_(watched)) {
             reported_ = true;
-            QMetaObject::invokeMethod(this, [this] {
-                std::puts("painted");
-                std::fflush(stdout);
-                then_();
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    std::puts("painted");
+                    std::fflush(stdout);
+                    then_();
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }

@@ -43,7 +43,8 @@ int main(int argc, char* argv[])
     const QString appFolder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     ui::prepareApplication(app);
     SilentDialogs dialogs;
-    ui::MainWindow window(dialogs, std::make_unique<ClockSeededRandom>(20240601), ui::WindowOptions{{appFolder, appFolder}, 0, {}, {}});
+    ui::MainWindow window(dialogs, std::make_unique<ClockSeededRandom>(20240601),
+                          ui::WindowOptions{{appFolder, appFolder}, 0, {}, {}});
     QWidget* pet = window.findChild<QWidget*>(QStringLiteral("IMG"));
     bench::FirstPaintReporter reporter([&](QObject* watched) { return watched == pet && window.isRunning(); },
                                        [&, memory] {

@@ -142,7 +142,7 @@ int main(int argc, char* argv[])
             if (k == WarmGame) {
                 const double dpr = valueAfter(run, QStringLiteral("pet"), 3);
                 budgetKib = 1.1 * 15 * valueAfter(run, QStringLiteral("pet"), 1) * dpr
-                            * valueAfter(run, QStringLiteral("pet"), 2) * dpr * 4 / 1024;
+                    * valueAfter(run, QStringLiteral("pet"), 2) * dpr * 4 / 1024;
             }
         }
     std::printf("VmRSS after %d s (the game in play), %d runs each (MiB):\n", mokopi::bench::PlayMs / 1000,

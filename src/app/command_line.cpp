@@ -13,17 +13,17 @@ namespace {
 struct Options {
     Options()
     {
-        parser.setApplicationDescription(QStringLiteral(
-            "もこぴ育成 (Mokopi): raise a fluffy pet for 24 game days.\n"
-            "Saves go to ~/.local/share/mokopi/mokopi.dat, or beside the program\n"
-            "when its pictures are there (a copy that is not installed)."));
+        parser.setApplicationDescription(
+            QStringLiteral("もこぴ育成 (Mokopi): raise a fluffy pet for 24 game days.\n"
+                           "Saves go to ~/.local/share/mokopi/mokopi.dat, or beside the program\n"
+                           "when its pictures are there (a copy that is not installed)."));
         parser.addHelpOption();
         parser.addVersionOption();
     }
     bool asksForInformation() const
     {
         return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
-               || parser.isSet(QStringLiteral("version"));
+            || parser.isSet(QStringLiteral("version"));
     }
     QCommandLineParser parser;
 };

@@ -94,8 +94,7 @@ void Game::Hyouji()
         s_.panelBackground = colours->background;
         s_.panelText = colours->text;
     }
-    out_.showStatus(StatusView{s_.Hour, s_.Day, s_.Status, s_.panelBackground, s_.panelText,
-                               s_.Status[Fatigue]});
+    out_.showStatus(StatusView{s_.Hour, s_.Day, s_.Status, s_.panelBackground, s_.panelText, s_.Status[Fatigue]});
 }
 
 SaveRecord Game::saveRecord() const

@@ -38,11 +38,11 @@ struct GameState {
     bool GameStarted = false;
 
     std::array<bool, 9> EndingCleared{};  // mnuEnding(i) enabled
-    bool soundOn = true;                   // mnuBGM checked
-    bool superFast = true;                 // mnuMODE checked (start-up clears it)
-    bool eventsOn = true;                  // mnuIVENT checked
-    bool clockRunning = false;             // Tim enabled
-    int clockIntervalMs = 0;               // Tim interval
+    bool soundOn = true;                  // mnuBGM checked
+    bool superFast = true;                // mnuMODE checked (start-up clears it)
+    bool eventsOn = true;                 // mnuIVENT checked
+    bool clockRunning = false;            // Tim enabled
+    int clockIntervalMs = 0;              // Tim interval
 
     Rgb panelBackground{0, 0, 0};  // PicStr
     Rgb panelText{0, 0, 0};        // LblStr
@@ -57,8 +57,7 @@ class Game {
 public:
     Game(Outside& outside, Random& random, UnsavableCharacters unsavable)
         : out_(outside), rnd_(random), unsavable_(unsavable)
-    {
-    }
+    {}
 
     GameState& state() { return s_; }
     const GameState& state() const { return s_; }

@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
+#include "game/picture_id.h"
 #include "game/rgb.h"
 #include "game/status_display.h"
-#include "game/picture_id.h"
 
 namespace mokopi {
 

@@ -2,8 +2,7 @@
 
 namespace mokopi {
 
-std::string render(std::string_view textTemplate, const std::string& petName,
-                   const std::string& ownerName)
+std::string render(std::string_view textTemplate, const std::string& petName, const std::string& ownerName)
 {
     static constexpr std::string_view Pet = "{pet}";
     static constexpr std::string_view Owner = "{owner}";

@@ -9,7 +9,6 @@ namespace mokopi {
 // two names and "\n" for a line break. render() fills them in one pass, so a
 // name that itself looks like "{pet}" is shown as typed, and turns every
 // line break into CR LF.
-std::string render(std::string_view textTemplate, const std::string& petName,
-                   const std::string& ownerName);
+std::string render(std::string_view textTemplate, const std::string& petName, const std::string& ownerName);
 
 }  // namespace mokopi

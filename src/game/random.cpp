@@ -6,8 +6,7 @@ namespace mokopi {
 
 ClockSeededRandom::ClockSeededRandom()
     : engine_(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()))
-{
-}
+{}
 
 double ClockSeededRandom::next()
 {

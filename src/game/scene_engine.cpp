@@ -2,8 +2,8 @@
 #include <vector>
 
 #include "game/game.h"
-#include "game/utf8.h"
 #include "game/page_text.h"
+#include "game/utf8.h"
 
 namespace mokopi {
 
@@ -77,17 +77,13 @@ void Game::runStep(const Step& step)
             s_.GameStarted = true;
         show(step.page);
         break;
-    case StepKind::Answer:
-        show(s_.ClickButton == 1 ? step.left : step.right);
-        break;
+    case StepKind::Answer: show(s_.ClickButton == 1 ? step.left : step.right); break;
     case StepKind::AskName: {
         std::string name = askName(*step.question);
         (step.question->forOwner ? s_.OwnerName : s_.PetName) = std::move(name);
         break;
     }
-    case StepKind::Close:
-        finish(step.finish);
-        return;
+    case StepKind::Close: finish(step.finish); return;
     case StepKind::Handover:
         // The next scene shows its first page inside this click; nothing more happens here.
         IventStt(SceneValue(std::string(step.next)));
@@ -110,21 +106,13 @@ void Game::show(const Reaction& reaction)
 void Game::finish(Finish how)
 {
     switch (how) {
-    case Finish::None:
-        break;
-    case Finish::IventEnd:
-        IventEnd();
-        break;
-    case Finish::EndingEnd:
-        EndingEnd();
-        break;
+    case Finish::None: break;
+    case Finish::IventEnd: IventEnd(); break;
+    case Finish::EndingEnd: EndingEnd(); break;
     }
 }
 
-void Game::showSpeech(std::string_view textTemplate)
-{
-    out_.setSpeech(render(textTemplate, s_.PetName, s_.OwnerName));
-}
+void Game::showSpeech(std::string_view textTemplate) { out_.setSpeech(render(textTemplate, s_.PetName, s_.OwnerName)); }
 
 // Asks until the answer is a name the save file can keep. An empty answer
 // (or cancel) gives the default; a longer one keeps its first five characters.

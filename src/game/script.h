@@ -34,11 +34,11 @@ struct NameQuestion {
 };
 
 enum class StepKind {
-    Page,     // shows `page`
-    Answer,   // reads the mouse button: left shows `left`, any other `right`
-    AskName,  // asks `question`; the caption stays
-    Close,    // shows nothing and leaves Page alone; only `finish` runs
-    Handover, // starts the scene `next`
+    Page,      // shows `page`
+    Answer,    // reads the mouse button: left shows `left`, any other `right`
+    AskName,   // asks `question`; the caption stays
+    Close,     // shows nothing and leaves Page alone; only `finish` runs
+    Handover,  // starts the scene `next`
 };
 
 enum class Finish { None, IventEnd, EndingEnd };

@@ -8,9 +8,8 @@ std::string dayCaption(const StatusView& view) { return std::to_string(view.day)
 
 std::string statusCaption(const StatusView& view)
 {
-    return "歌詩　　" + std::to_string(view.status[0]) + "\r\n"
-         + "舞踊　　" + std::to_string(view.status[1]) + "\r\n"
-         + "疲労　　" + std::to_string(view.status[2]);
+    return "歌詩　　" + std::to_string(view.status[0]) + "\r\n" + "舞踊　　" + std::to_string(view.status[1]) + "\r\n"
+        + "疲労　　" + std::to_string(view.status[2]);
 }
 
 std::optional<PanelColours> panelColours(const std::array<std::int16_t, 4>& status)

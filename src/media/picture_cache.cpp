@@ -53,9 +53,8 @@ QString PictureCache::entryPath(const QFileInfo& source, QSize pixelSize, qreal 
 {
     // One entry per source file, size and ratio; the folder's hash keeps two
     // installations of the game apart.
-    const QByteArray folderHash = QCryptographicHash::hash(source.absolutePath().toUtf8(), QCryptographicHash::Sha1)
-                                      .toHex()
-                                      .left(16);
+    const QByteArray folderHash =
+        QCryptographicHash::hash(source.absolutePath().toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     return QDir(folder_).filePath(QStringLiteral("%1-%2-%3x%4@%5.pic")
                                       .arg(QString::fromLatin1(folderHash), source.fileName())
                                       .arg(pixelSize.width())
@@ -103,8 +102,8 @@ void PictureCache::store(const QFileInfo& source, const QImage& scaled, qreal pi
         || !part.flush())
         return;
     std::error_code failed;
-    std::filesystem::rename(part.fileName().toStdString(),
-                            entryPath(source, scaled.size(), pixelRatio).toStdString(), failed);
+    std::filesystem::rename(part.fileName().toStdString(), entryPath(source, scaled.size(), pixelRatio).toStdString(),
+                            failed);
     if (!failed)
         part.setAutoRemove(false);  // it is the entry now
 }

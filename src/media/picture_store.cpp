@@ -27,8 +27,7 @@ QImage decodeScaled(const QString& path, QSize pixelSize)
     if (image.size() != pixelSize)
         image = image.scaled(pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     // The format the screen is drawn in, so that showing it is a plain copy.
-    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                         : QImage::Format_RGB32);
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -36,15 +35,12 @@ QImage decodeScaled(const QString& path, QSize pixelSize)
 PictureFileError::PictureFileError(QString path, Kind kind)
     : std::runtime_error((kind == Kind::Missing ? "missing picture file: " : "unreadable picture file: ")
                          + path.toStdString()),
-      path_(std::move(path)),
-      kind_(kind)
-{
-}
+      path_(std::move(path)), kind_(kind)
+{}
 
 PictureStore::PictureStore(QString appPath, QString cacheFolder)
     : appPath_(std::move(appPath)), cache_(std::move(cacheFolder))
-{
-}
+{}
 
 QString PictureStore::pathOf(std::string_view fileName) const
 {

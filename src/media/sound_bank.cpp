@@ -8,10 +8,7 @@ namespace {
 constexpr const char* FileNames[SoundBank::Count] = {"uta.wav", "odori.wav", "hirou.wav", "ai.wav"};
 }
 
-QString SoundBank::fileName(int i)
-{
-    return (i >= 0 && i < Count) ? QString::fromLatin1(FileNames[i]) : QString();
-}
+QString SoundBank::fileName(int i) { return (i >= 0 && i < Count) ? QString::fromLatin1(FileNames[i]) : QString(); }
 
 SoundBank::SoundBank(const QString& appPath)
 {

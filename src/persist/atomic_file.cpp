@@ -20,28 +20,27 @@ constexpr std::size_t SuffixLength = 6;
 constexpr std::string_view SuffixCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
 // The folder part of a path, with its slash ("" for a bare name).
-std::string folderOf(const std::string& path) {
+std::string folderOf(const std::string& path)
+{
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 // A folder to open: a bare name lies in the current one.
-const char* openableFolder(const std::string& folder) {
-    return folder.empty() ? "." : folder.c_str();
-}
+const char* openableFolder(const std::string& folder) { return folder.empty() ? "." : folder.c_str(); }
 
-std::string nameOf(const std::string& path) {
-    return path.substr(folderOf(path).size());
-}
+std::string nameOf(const std::string& path) { return path.substr(folderOf(path).size()); }
 
 // A suffix of lowercase letters only could be a word a player chose
 // ("mokopi.dat.backup"); the copies never get one, so the sweep can leave
 // such files alone.
-bool isWordLike(std::string_view suffix) {
+bool isWordLike(std::string_view suffix)
+{
     return std::all_of(suffix.begin(), suffix.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
-std::string temporaryCopyName(const std::string& name) {
+std::string temporaryCopyName(const std::string& name)
+{
     static std::mt19937 random{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, SuffixCharacters.size() - 1);
     std::string suffix;
@@ -55,16 +54,18 @@ std::string temporaryCopyName(const std::string& name) {
 }
 
 // Whether `candidate` names one of those temporary copies of `name`.
-bool isTemporaryCopyName(std::string_view candidate, std::string_view name) {
-    if (candidate.size() != name.size() + 1 + SuffixLength || !candidate.starts_with(name) ||
-        candidate[name.size()] != '.') {
+bool isTemporaryCopyName(std::string_view candidate, std::string_view name)
+{
+    if (candidate.size() != name.size() + 1 + SuffixLength || !candidate.starts_with(name)
+        || candidate[name.size()] != '.') {
         return false;
     }
     const std::string_view suffix = candidate.substr(name.size() + 1);
     return suffix.find_first_not_of(SuffixCharacters) == std::string_view::npos && !isWordLike(suffix);
 }
 
-int writeAll(int fd, std::string_view bytes) {
+int writeAll(int fd, std::string_view bytes)
+{
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) {
@@ -81,7 +82,8 @@ int writeAll(int fd, std::string_view bytes) {
 // Makes a rename in the folder survive a power cut. Best effort: the new file
 // is already in place, and a folder that cannot be synced is no reason to
 // call the save failed.
-void syncFolder(const std::string& folder) {
+void syncFolder(const std::string& folder)
+{
     const int fd = ::open(openableFolder(folder), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
@@ -91,7 +93,8 @@ void syncFolder(const std::string& folder) {
 
 }  // namespace
 
-LinkEnd followLinks(const std::string& path) {
+LinkEnd followLinks(const std::string& path)
+{
     std::string at = path;
     for (int hop = 0; hop <= MaxLinkHops; ++hop) {
         struct stat found {};
@@ -115,7 +118,8 @@ LinkEnd followLinks(const std::string& path) {
     return {at, ELOOP};
 }
 
-int replaceAtomically(const std::string& path, std::string_view bytes, std::optional<mode_t> keepMode) {
+int replaceAtomically(const std::string& path, std::string_view bytes, std::optional<mode_t> keepMode)
+{
     const std::string folder = folderOf(path);
     std::string temporary;
     int fd = -1;
@@ -147,7 +151,8 @@ int replaceAtomically(const std::string& path, std::string_view bytes, std::opti
     return 0;
 }
 
-void removeStaleTemporaryCopies(const std::string& path, std::chrono::seconds age) {
+void removeStaleTemporaryCopies(const std::string& path, std::chrono::seconds age)
+{
     const std::string folder = folderOf(path), name = nameOf(path);
     DIR* listing = ::opendir(openableFolder(folder));
     if (!listing) {

@@ -12,7 +12,8 @@ namespace {
 
 // One conversion through iconv, all or nothing: any byte or character the
 // target cannot take makes the whole text fail, so nothing is silently lost.
-std::optional<std::string> convert(const char* to, const char* from, std::string_view text) {
+std::optional<std::string> convert(const char* to, const char* from, std::string_view text)
+{
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         return std::nullopt;
@@ -50,8 +51,8 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
 
 // Calls visit(character, savable) for each character of a UTF-8 text; a
 // malformed byte is visited alone, as an unsavable character.
-template <class Visit>
-void visitCharacters(std::string_view text, Visit visit) {
+template <class Visit> void visitCharacters(std::string_view text, Visit visit)
+{
     for (std::size_t at = 0; at < text.size();) {
         const CodePoint cp = nextCodePoint(text, at);
         if (cp.length == 0) {
@@ -69,15 +70,12 @@ void visitCharacters(std::string_view text, Visit visit) {
 
 }  // namespace
 
-std::optional<std::string> toCp932(std::string_view utf8) {
-    return convert("CP932", "UTF-8", utf8);
-}
+std::optional<std::string> toCp932(std::string_view utf8) { return convert("CP932", "UTF-8", utf8); }
 
-std::optional<std::string> fromCp932(std::string_view cp932) {
-    return convert("UTF-8", "CP932", cp932);
-}
+std::optional<std::string> fromCp932(std::string_view cp932) { return convert("UTF-8", "CP932", cp932); }
 
-std::vector<std::string> unsavableCharacters(std::string_view utf8Name) {
+std::vector<std::string> unsavableCharacters(std::string_view utf8Name)
+{
     std::vector<std::string> found;
     visitCharacters(utf8Name, [&](std::string_view character, bool savable) {
         if (savable) {
@@ -93,7 +91,8 @@ std::vector<std::string> unsavableCharacters(std::string_view utf8Name) {
     return found;
 }
 
-std::string withSavableCharacters(std::string_view utf8Name) {
+std::string withSavableCharacters(std::string_view utf8Name)
+{
     std::string kept;
     visitCharacters(utf8Name, [&](std::string_view character, bool savable) {
         kept += savable ? character : std::string_view("?");

@@ -27,7 +27,8 @@ constexpr const char* NumberOutOfRange = "数値が範囲を超えています";
 constexpr const char* BadBoolean = "真偽値が正しくありません";
 constexpr const char* ExtraContent = "記録のあとに余分な内容があります";
 
-bool isUtf8WithNonAscii(std::string_view bytes) {
+bool isUtf8WithNonAscii(std::string_view bytes)
+{
     bool nonAscii = false;
     for (std::size_t at = 0; at < bytes.size();) {
         const std::size_t length = nextCodePoint(bytes, at).length;
@@ -45,7 +46,8 @@ bool isUtf8WithNonAscii(std::string_view bytes) {
 // else is code page 932, as the game writes it. Code page 932 text is seldom
 // valid UTF-8 by chance: kana and most kanji begin with a byte from 81 to 9F,
 // which cannot begin a UTF-8 character.
-std::optional<std::string> textOf(std::string_view bytes) {
+std::optional<std::string> textOf(std::string_view bytes)
+{
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     if (!isUtf8WithNonAscii(bytes)) {
         return fromCp932(bytes);
@@ -63,7 +65,8 @@ struct Field {
 
 // Splits one line into fields. A quoted field ends only at a quote that is
 // followed by a comma or the end of the line, so a name may hold a comma.
-std::variant<std::vector<Field>, DecodeError> splitFields(std::string_view line) {
+std::variant<std::vector<Field>, DecodeError> splitFields(std::string_view line)
+{
     std::vector<Field> fields;
     std::size_t at = 0;
     while (true) {
@@ -103,7 +106,8 @@ public:
 
     const std::optional<DecodeError>& error() const { return error_; }
 
-    void name(std::string& value) {
+    void name(std::string& value)
+    {
         const Field* field = next();
         if (!field) {
             return;
@@ -119,8 +123,8 @@ public:
     }
 
     // A plain decimal number, a minus sign allowed, within the range of T.
-    template <class T>
-    void integer(T& value) {
+    template <class T> void integer(T& value)
+    {
         const Field* field = next();
         if (!field) {
             return;
@@ -131,15 +135,16 @@ public:
         const auto [end, errc] = std::from_chars(first, last, parsed);
         if (field->quoted || errc == std::errc::invalid_argument || end != last) {
             error_ = DecodeError{BadNumber};
-        } else if (errc == std::errc::result_out_of_range || parsed < std::numeric_limits<T>::min() ||
-                   parsed > std::numeric_limits<T>::max()) {
+        } else if (errc == std::errc::result_out_of_range || parsed < std::numeric_limits<T>::min()
+                   || parsed > std::numeric_limits<T>::max()) {
             error_ = DecodeError{NumberOutOfRange};
         } else {
             value = static_cast<T>(parsed);
         }
     }
 
-    void boolean(bool& value) {
+    void boolean(bool& value)
+    {
         const Field* field = next();
         if (!field) {
             return;
@@ -161,7 +166,8 @@ private:
 
 }  // namespace
 
-std::string encodeSaveRecord(const SaveRecord& record) {
+std::string encodeSaveRecord(const SaveRecord& record)
+{
     std::string line;
     for (const std::string* name : {&record.OwnerName, &record.PetName}) {
         line += '"' + withSavableCharacters(*name) + "\",";
@@ -179,7 +185,8 @@ std::string encodeSaveRecord(const SaveRecord& record) {
     return toCp932(line).value_or(std::string());
 }
 
-std::variant<SaveRecord, DecodeError> decodeSaveRecord(std::string_view bytes) {
+std::variant<SaveRecord, DecodeError> decodeSaveRecord(std::string_view bytes)
+{
     const std::optional<std::string> text = textOf(bytes);
     if (!text) {
         return DecodeError{BadEncoding};

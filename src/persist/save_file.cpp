@@ -17,14 +17,13 @@ namespace {
 // Older than any save in progress: a save takes well under a second.
 constexpr std::chrono::seconds StaleCopyAge{60};
 
-std::string nativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
+std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 // Closes the file however reading it ends.
 struct OpenFile {
     explicit OpenFile(int descriptor) : fd(descriptor) {}
-    ~OpenFile() {
+    ~OpenFile()
+    {
         if (fd >= 0) {
             ::close(fd);
         }
@@ -34,17 +33,14 @@ struct OpenFile {
     const int fd;
 };
 
-FileError readError(int error) {
-    return FileError{causeOf(error, FileAccess::Read)};
-}
+FileError readError(int error) { return FileError{causeOf(error, FileAccess::Read)}; }
 
-FileError writeError(int error) {
-    return FileError{causeOf(error, FileAccess::Write)};
-}
+FileError writeError(int error) { return FileError{causeOf(error, FileAccess::Write)}; }
 
 }  // namespace
 
-std::variant<std::string, FileError> readSaveFile(const QString& path) {
+std::variant<std::string, FileError> readSaveFile(const QString& path)
+{
     const std::string native = nativePath(path);
     struct stat found {};
     if (::stat(native.c_str(), &found) != 0) {
@@ -87,7 +83,8 @@ std::variant<std::string, FileError> readSaveFile(const QString& path) {
     return bytes;
 }
 
-std::variant<std::monostate, FileError> writeSaveFile(const QString& path, const std::string& bytes) {
+std::variant<std::monostate, FileError> writeSaveFile(const QString& path, const std::string& bytes)
+{
     const std::string native = nativePath(path);
     const LinkEnd target = followLinks(native);
     if (target.error != 0) {

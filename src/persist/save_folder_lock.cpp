@@ -4,7 +4,8 @@
 
 namespace mokopi {
 
-SaveFolderLock::SaveFolderLock(const QString& folder) : lock_(QDir(folder).filePath(QLatin1String(SaveLockFileName))) {
+SaveFolderLock::SaveFolderLock(const QString& folder) : lock_(QDir(folder).filePath(QLatin1String(SaveLockFileName)))
+{
     // Never stale by age, as a game may run for days; the lock of a killed
     // game is still taken over, since its process is gone.
     lock_.setStaleLockTime(0);

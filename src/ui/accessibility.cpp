@@ -44,8 +44,7 @@ class LabelAccessible final : public QAccessibleWidget {
 public:
     LabelAccessible(QLabel* label, const char* emptyName)
         : QAccessibleWidget(label, QAccessible::StaticText), emptyName_(QString::fromUtf8(emptyName))
-    {
-    }
+    {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -165,26 +164,40 @@ QString pictureName(Picture picture)
 {
     const char* name = "";
     switch (picture) {
-    case Picture::t0: case Picture::t1: name = "ふつうのもこぴ"; break;
-    case Picture::u0: case Picture::u1: name = "歌っているもこぴ"; break;
-    case Picture::o0: case Picture::o1: name = "踊っているもこぴ"; break;
-    case Picture::h0: case Picture::h1: name = "疲れたもこぴ"; break;
-    case Picture::l0: case Picture::l1: name = "甘えているもこぴ"; break;
+    case Picture::t0:
+    case Picture::t1: name = "ふつうのもこぴ"; break;
+    case Picture::u0:
+    case Picture::u1: name = "歌っているもこぴ"; break;
+    case Picture::o0:
+    case Picture::o1: name = "踊っているもこぴ"; break;
+    case Picture::h0:
+    case Picture::h1: name = "疲れたもこぴ"; break;
+    case Picture::l0:
+    case Picture::l1: name = "甘えているもこぴ"; break;
     case Picture::lov: name = "なでられて喜ぶもこぴ"; break;
     case Picture::ki: name = "喜んでいるもこぴ"; break;
     case Picture::ikari: name = "怒っているもこぴ"; break;
     case Picture::kanasimi: name = "悲しんでいるもこぴ"; break;
     case Picture::raku: name = "楽しそうなもこぴ"; break;
     case Picture::did: name = "お別れのもこぴ"; break;
-    case Picture::endmix0: case Picture::endmix1: name = "王宮の恋人になったもこぴ"; break;
-    case Picture::endai0: case Picture::endai1: name = "恋人になったもこぴ"; break;
-    case Picture::endhirou0: case Picture::endhirou1: name = "さえない人生を送るもこぴ"; break;
-    case Picture::enduta0: case Picture::enduta1: name = "詩歌いになったもこぴ"; break;
-    case Picture::endodori0: case Picture::endodori1: name = "踊り子になったもこぴ"; break;
-    case Picture::endauta0: case Picture::endauta1: name = "愛の詩歌いになったもこぴ"; break;
-    case Picture::endaodori0: case Picture::endaodori1: name = "愛の踊り子になったもこぴ"; break;
-    case Picture::endhuta0: case Picture::endhuta1: name = "やつれた詩歌いになったもこぴ"; break;
-    case Picture::endhodori0: case Picture::endhodori1: name = "やつれた踊り子になったもこぴ"; break;
+    case Picture::endmix0:
+    case Picture::endmix1: name = "王宮の恋人になったもこぴ"; break;
+    case Picture::endai0:
+    case Picture::endai1: name = "恋人になったもこぴ"; break;
+    case Picture::endhirou0:
+    case Picture::endhirou1: name = "さえない人生を送るもこぴ"; break;
+    case Picture::enduta0:
+    case Picture::enduta1: name = "詩歌いになったもこぴ"; break;
+    case Picture::endodori0:
+    case Picture::endodori1: name = "踊り子になったもこぴ"; break;
+    case Picture::endauta0:
+    case Picture::endauta1: name = "愛の詩歌いになったもこぴ"; break;
+    case Picture::endaodori0:
+    case Picture::endaodori1: name = "愛の踊り子になったもこぴ"; break;
+    case Picture::endhuta0:
+    case Picture::endhuta1: name = "やつれた詩歌いになったもこぴ"; break;
+    case Picture::endhodori0:
+    case Picture::endhodori1: name = "やつれた踊り子になったもこぴ"; break;
     }
     return QString::fromUtf8(name);
 }

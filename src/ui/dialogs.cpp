@@ -8,8 +8,8 @@ namespace mokopi::ui {
 namespace {
 
 // Plain text always: a pet's name may hold "<" and must show as typed.
-QMessageBox::StandardButton showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                    const QString& text, QMessageBox::StandardButtons buttons)
+QMessageBox::StandardButton showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                                    QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, title, text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
@@ -25,8 +25,7 @@ void QtDialogs::message(const QString& title, const QString& text)
 
 bool QtDialogs::askYesNo(const QString& title, const QString& text)
 {
-    return showBox(parent_, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No)
-        == QMessageBox::Yes;
+    return showBox(parent_, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString QtDialogs::askText(const QString& title, const QString& prompt)

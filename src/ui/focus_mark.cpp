@@ -51,8 +51,7 @@ bool FocusMark::eventFilter(QObject* watched, QEvent* event)
         if (watched == target_)
             follow();
         break;
-    default:
-        break;
+    default: break;
     }
     return false;
 }

@@ -10,11 +10,12 @@ void installFontSubstitutions()
     // the IPA packages are missing.
     const QStringList japaneseFallbacks = {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
                                            QStringLiteral("TakaoPGothic")};
-    QFont::insertSubstitutions(GothicFamily, QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")}
-                                                 + japaneseFallbacks);
-    QFont::insertSubstitutions(MinchoFamily, QStringList{QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"),
-                                                         QStringLiteral("IPAPGothic")}
-                                                 + japaneseFallbacks);
+    QFont::insertSubstitutions(
+        GothicFamily, QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")} + japaneseFallbacks);
+    QFont::insertSubstitutions(
+        MinchoFamily,
+        QStringList{QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"), QStringLiteral("IPAPGothic")}
+            + japaneseFallbacks);
     // The hour and day are digits only; any clean sans will do.
     QFont::insertSubstitutions(ClockFamily, {QStringLiteral("DejaVu Sans"), QStringLiteral("IPAPGothic")});
 }

@@ -5,8 +5,8 @@
 
 namespace mokopi::ui {
 
-PixelRect scaleRect(double left, double top, double width, double height,
-                    double scaleWidth, double scaleHeight, int pixelWidth, int pixelHeight)
+PixelRect scaleRect(double left, double top, double width, double height, double scaleWidth, double scaleHeight,
+                    int pixelWidth, int pixelHeight)
 {
     auto edgeX = [&](double u) { return static_cast<int>(std::lround(u * pixelWidth / scaleWidth)); };
     auto edgeY = [&](double u) { return static_cast<int>(std::lround(u * pixelHeight / scaleHeight)); };

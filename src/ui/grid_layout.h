@@ -10,8 +10,8 @@ inline constexpr float TwipsPerPixel = 15.0f;
 
 // What the window system adds around the grid area, in pixels.
 struct Decorations {
-    int frameWidth = 0;     // left + right border
-    int frameHeight = 0;    // title bar + top and bottom border
+    int frameWidth = 0;   // left + right border
+    int frameHeight = 0;  // title bar + top and bottom border
     int menuBarHeight = 0;
     friend bool operator==(const Decorations&, const Decorations&) = default;
 };
@@ -24,21 +24,21 @@ struct PixelRect {
 // A rectangle given in a container's own scale (scaleWidth x scaleHeight
 // units over pixelWidth x pixelHeight pixels). Edges are rounded, not sizes,
 // so neighbouring cells meet without gaps.
-PixelRect scaleRect(double left, double top, double width, double height,
-                    double scaleWidth, double scaleHeight, int pixelWidth, int pixelHeight);
+PixelRect scaleRect(double left, double top, double width, double height, double scaleWidth, double scaleHeight,
+                    int pixelWidth, int pixelHeight);
 
 struct WindowLayout {
     float windowTwips = 0;  // outer width = outer height
     int outerPixels = 0;
-    int baseFontSize = 0;   // BaseFontSize
-    int clientWidth = 0;    // the grid area, below the menu bar
+    int baseFontSize = 0;  // BaseFontSize
+    int clientWidth = 0;   // the grid area, below the menu bar
     int clientHeight = 0;
 
     int buttonFontSize() const { return baseFontSize; }
     int clockFontSize() const { return 2 * baseFontSize; }  // hour and day
     int speechFontSize() const { return baseFontSize; }
     int statusFontSize() const { return baseFontSize; }
-    int hintFontSize() const { return baseFontSize - 1; }   // LblKazari
+    int hintFontSize() const { return baseFontSize - 1; }  // LblKazari
 
     // A rectangle on the window's 10 x 10 grid.
     PixelRect cell(double left, double top, double width, double height) const

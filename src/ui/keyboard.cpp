@@ -49,7 +49,8 @@ void addWindowKeys(QWidget* window, const WindowKeyTargets& targets)
 {
     const Qt::Key digits[3] = {Qt::Key_1, Qt::Key_2, Qt::Key_3};
     for (int i = 0; i < 3; ++i)
-        QObject::connect(addKey(window, digits[i]), &QShortcut::activated, targets.commands[i], &QAbstractButton::click);
+        QObject::connect(addKey(window, digits[i]), &QShortcut::activated, targets.commands[i],
+                         &QAbstractButton::click);
     QObject::connect(addKey(window, Qt::Key_F1), &QShortcut::activated, targets.help, &QAbstractButton::click);
     QObject::connect(addKey(window, Qt::Key_P), &QShortcut::activated, targets.pet, &PetPicture::pressed);
 }

@@ -74,8 +74,7 @@ QString pictureCacheFolder(const QString& path)
 
 }  // namespace
 
-template <typename F>
-void MainWindow::call(F&& handler)
+template <typename F> void MainWindow::call(F&& handler)
 {
     if (stopped_)
         return;
@@ -158,9 +157,18 @@ void MainWindow::buildControls()
     timSya_ = new QTimer(this);
     timSya_->setObjectName(QStringLiteral("TimSya"));
     // Ticks that come before the first game has begun find no pictures yet.
-    connect(tim_, &QTimer::timeout, this, [this] { if (running_) call([this] { game_->Tim_Timer(); }); });
-    connect(timAnm_, &QTimer::timeout, this, [this] { if (running_) call([this] { game_->TimAnm_Timer(); }); });
-    connect(timSya_, &QTimer::timeout, this, [this] { if (running_) call([this] { game_->TimSya_Timer(); }); });
+    connect(tim_, &QTimer::timeout, this, [this] {
+        if (running_)
+            call([this] { game_->Tim_Timer(); });
+    });
+    connect(timAnm_, &QTimer::timeout, this, [this] {
+        if (running_)
+            call([this] { game_->TimAnm_Timer(); });
+    });
+    connect(timSya_, &QTimer::timeout, this, [this] {
+        if (running_)
+            call([this] { game_->TimSya_Timer(); });
+    });
 
     struct OptDesign {
         const char* caption;
@@ -204,8 +212,8 @@ void MainWindow::buildControls()
     // The design's order, less the panels and the click hint, which never
     // take the focus. Tab also stops at the hour, the day and the status, for
     // screen readers, and last at the pet, which has no place in the design.
-    for (QWidget* readable : {static_cast<QWidget*>(lblTimDay_), static_cast<QWidget*>(lblDay_),
-                              static_cast<QWidget*>(lblStr_)})
+    for (QWidget* readable :
+         {static_cast<QWidget*>(lblTimDay_), static_cast<QWidget*>(lblDay_), static_cast<QWidget*>(lblStr_)})
         readable->setFocusPolicy(Qt::TabFocus);
     QWidget* order[] = {opt_[0], opt_[1], opt_[2], com_, lblTimDay_, lblDay_, lblStr_, lbl, img_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
@@ -254,7 +262,7 @@ void MainWindow::buildMenus()
 
     QMenu* mnu3 = bar->addMenu(QStringLiteral("エンディング"));
     mnu3->setObjectName(QStringLiteral("mnu3"));
-    const char* endings[9] = {"王宮の恋人", "恋人", "さえない人生", "詩歌い", "踊り子",
+    const char* endings[9] = {"王宮の恋人", "恋人",       "さえない人生",   "詩歌い",        "踊り子",
                               "愛の詩歌い", "愛の踊り子", "やつれた詩歌い", "やつれた踊り子"};
     for (int n = 0; n < 9; ++n) {
         QAction* action = mnu3->addAction(QString::fromUtf8(endings[n]));
@@ -382,8 +390,8 @@ void MainWindow::stopOnPictureError(const PictureFileError& error)
     // picture missing.
     halt();
     const QString what = error.kind() == PictureFileError::Kind::Missing
-                             ? QStringLiteral("画像ファイルが見つかりません。")
-                             : QStringLiteral("画像ファイルを読み込めません。");
+        ? QStringLiteral("画像ファイルが見つかりません。")
+        : QStringLiteral("画像ファイルを読み込めません。");
     dialogs_.fatal(applicationTitle(),
                    what + QStringLiteral("\n\n") + error.path() + QStringLiteral("\n\nもこぴ育成を終了します。"));
     hide();

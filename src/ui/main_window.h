@@ -101,8 +101,7 @@ private:
 
     // Runs a handler of the game. A picture file that fails on the way stops
     // the program; after that no handler runs any more.
-    template <typename F>
-    void call(F&& handler);
+    template <typename F> void call(F&& handler);
     void stopOnPictureError(const PictureFileError& error);
     // Puts a stored picture, or the title when none, in the pet area at its
     // size and the screen's pixel ratio.

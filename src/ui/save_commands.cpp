@@ -57,7 +57,7 @@ std::unique_ptr<SaveFolderLock> claimSaveFolder(const QString& saveFolder, Dialo
     if (!lock->heldElsewhere())
         return lock;
     dialogs.message(applicationTitle(),
-        QStringLiteral("もこぴ育成はすでに起動しています。\n先に起動したほうで遊んでください。"));
+                    QStringLiteral("もこぴ育成はすでに起動しています。\n先に起動したほうで遊んでください。"));
     return nullptr;
 }
 

@@ -7,7 +7,7 @@
 namespace mokopi {
 class Game;
 class SaveFolderLock;
-}
+}  // namespace mokopi
 
 namespace mokopi::ui {
 

@@ -73,10 +73,7 @@ void ClickLabel::keyPressEvent(QKeyEvent* event)
     emit clicked();
 }
 
-FatigueBar::FatigueBar(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
+FatigueBar::FatigueBar(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
 void FatigueBar::setValue(int value)
 {

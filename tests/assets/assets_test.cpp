@@ -35,7 +35,8 @@ TEST(Pictures, AreLargeSquare24BitBitmapsAllDifferentWithPairsThatMoveOnlyInPart
     const QStringList names =  // the 14 frame pairs, then the single pictures
         QString("u0 u1 o0 o1 t0 t1 h0 h1 l0 l1 endmix0 endmix1 endai0 endai1 endhirou0 endhirou1 enduta0 enduta1 "
                 "endodori0 endodori1 endauta0 endauta1 endaodori0 endaodori1 endhuta0 endhuta1 endhodori0 endhodori1 "
-                "did lov ki ikari kanasimi raku load stt").split(' ');
+                "did lov ki ikari kanasimi raku load stt")
+            .split(' ');
     QList<QImage> pics;
     for (const QString& name : names) {
         const QByteArray bytes = appFile(name + ".bmp");
@@ -95,8 +96,9 @@ TEST(Sounds, AreShortCleanPcmCuesOfEqualLoudnessThatSoundDifferent)
     for (const char* name : {"uta", "odori", "hirou", "ai"}) {
         SCOPED_TRACE(name);
         const QByteArray bytes = appFile(QString(name) + ".wav");  // walked chunk by chunk, as a media player would
-        ASSERT_TRUE(bytes.size() > 44 && bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WAVE" &&
-                    qFromLittleEndian<quint32>(bytes.constData() + 4) == quint32(bytes.size() - 8)) << "RIFF header";
+        ASSERT_TRUE(bytes.size() > 44 && bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WAVE"
+                    && qFromLittleEndian<quint32>(bytes.constData() + 4) == quint32(bytes.size() - 8))
+            << "RIFF header";
         quint32 rate = 0;
         std::vector<double> s;
         for (qsizetype at = 12, size = 0; at + 8 <= bytes.size(); at += 8 + size + (size & 1)) {

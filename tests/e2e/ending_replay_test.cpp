@@ -8,8 +8,8 @@ namespace {
 using EndingReplayTest = GameOnScreenTest;
 
 // The picture pair of each ending, by the number of its menu item.
-const char* const EndingPictures[9] = {"endmix", "endai", "endhirou", "enduta", "endodori",
-                                       "endauta", "endaodori", "endhuta", "endhodori"};
+const char* const EndingPictures[9] = {"endmix",  "endai",     "endhirou", "enduta",   "endodori",
+                                       "endauta", "endaodori", "endhuta",  "endhodori"};
 
 TEST_F(EndingReplayTest, EachItemOfTheEndingMenuReplaysItsOwnEnding)
 {

@@ -16,7 +16,7 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-constexpr int Rate = 16000;  // of the recording: mono, 16-bit little-endian
+constexpr int Rate = 16000;                       // of the recording: mono, 16-bit little-endian
 constexpr qsizetype FrameBytes = 2 * Rate / 100;  // 10 ms
 
 // Far above the null sink's digital silence, far below any cue.
@@ -59,8 +59,8 @@ std::vector<double> audiblePart(const std::vector<double>& frames)
 // A cue's file as the recording would hear it.
 std::vector<double> cueAsHeard(const QString& file)
 {
-    const Program sox = runProgram("sox", {file, "-t", "raw", "-r", QString::number(Rate), "-e", "signed", "-b", "16",
-                                           "-c", "1", "-L", "-"});
+    const Program sox = runProgram(
+        "sox", {file, "-t", "raw", "-r", QString::number(Rate), "-e", "signed", "-b", "16", "-c", "1", "-L", "-"});
     if (sox->exitCode() != 0)
         throw std::runtime_error("sox cannot read " + file.toStdString());
     return audiblePart(loudness(sox->readAllStandardOutput()));
@@ -94,11 +94,12 @@ public:
                                 "module-null-sink sink_name=mokopi_e2e", "-L",
                                 "module-native-protocol-unix auth-anonymous=1 socket=" + folder_.filePath("native")},
                                environment, folder_.filePath("server.log"));
-        waitUntil("the sound server",
-                  [&] { return runProgram("pactl", {"--server", address(), "info"}, environment)->exitCode() == 0; });
-        recorder_ = startProgram("parec", {"--server", address(), "--device", "mokopi_e2e.monitor", "--format=s16le",
-                                           "--rate=" + QString::number(Rate), "--channels=1", "--raw",
-                                           "--latency-msec=20"},
+        waitUntil("the sound server", [&] {
+            return runProgram("pactl", {"--server", address(), "info"}, environment)->exitCode() == 0;
+        });
+        recorder_ = startProgram("parec",
+                                 {"--server", address(), "--device", "mokopi_e2e.monitor", "--format=s16le",
+                                  "--rate=" + QString::number(Rate), "--channels=1", "--raw", "--latency-msec=20"},
                                  environment);
         heard(Clock::now(), Clock::now());
     }

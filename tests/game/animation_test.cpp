@@ -38,11 +38,11 @@ TEST(AnimationRuleTest, EachSceneAndValueShowsItsPairOrNothing)
 TEST(PictureTable, EachIndexNamesItsFile)
 {
     const char* const files[PictureCount] = {
-        "did.bmp",        "u0.bmp",         "u1.bmp",        "o0.bmp",         "o1.bmp",       "t0.bmp",
-        "t1.bmp",         "h0.bmp",         "h1.bmp",        "l0.bmp",         "l1.bmp",       "lov.bmp",
-        "endmix0.bmp",    "endmix1.bmp",    "endai0.bmp",    "endai1.bmp",     "endhirou0.bmp", "endhirou1.bmp",
-        "enduta0.bmp",    "enduta1.bmp",    "endodori0.bmp", "endodori1.bmp",  "endauta0.bmp", "endauta1.bmp",
-        "endaodori0.bmp", "endaodori1.bmp", "endhuta0.bmp",  "endhuta1.bmp",   "endhodori0.bmp", "endhodori1.bmp",
+        "did.bmp",        "u0.bmp",         "u1.bmp",        "o0.bmp",        "o1.bmp",         "t0.bmp",
+        "t1.bmp",         "h0.bmp",         "h1.bmp",        "l0.bmp",        "l1.bmp",         "lov.bmp",
+        "endmix0.bmp",    "endmix1.bmp",    "endai0.bmp",    "endai1.bmp",    "endhirou0.bmp",  "endhirou1.bmp",
+        "enduta0.bmp",    "enduta1.bmp",    "endodori0.bmp", "endodori1.bmp", "endauta0.bmp",   "endauta1.bmp",
+        "endaodori0.bmp", "endaodori1.bmp", "endhuta0.bmp",  "endhuta1.bmp",  "endhodori0.bmp", "endhodori1.bmp",
         "ki.bmp",         "ikari.bmp",      "kanasimi.bmp",  "raku.bmp",
     };
     for (int i = 0; i < PictureCount; ++i)

@@ -10,7 +10,11 @@ namespace {
 
 class ChatterTest : public GameTest {
 protected:
-    void speak(int n) { rnd.push({R(5, n)}); game.TimSya_Timer(); }
+    void speak(int n)
+    {
+        rnd.push({R(5, n)});
+        game.TimSya_Timer();
+    }
     static std::string line(ChatterSet set, int n) { return render(chatterLine(set, n), "ポチ", "タマ"); }
 };
 
@@ -18,9 +22,12 @@ TEST_F(ChatterTest, TheFirstMatchingSetSpeaksTheLineOfTheDrawAndEverySceneSilenc
 {
     startRaising();
     const std::tuple<Values, std::uint8_t, ChatterSet> cases[] = {
-        {{200, 200, 150, 0}, SongCommand, ChatterSet::WornOut},     {{0, 0, 150, 0}, RestCommand, ChatterSet::WornOut},
-        {{100, 0, 149, 0}, SongCommand, ChatterSet::LovesSinging},  {{200, 100, 149, 0}, DanceCommand, ChatterSet::LovesDancing},
-        {{99, 200, 0, 200}, SongCommand, ChatterSet::Singing},      {{200, 99, 0, 0}, DanceCommand, ChatterSet::Dancing},
+        {{200, 200, 150, 0}, SongCommand, ChatterSet::WornOut},
+        {{0, 0, 150, 0}, RestCommand, ChatterSet::WornOut},
+        {{100, 0, 149, 0}, SongCommand, ChatterSet::LovesSinging},
+        {{200, 100, 149, 0}, DanceCommand, ChatterSet::LovesDancing},
+        {{99, 200, 0, 200}, SongCommand, ChatterSet::Singing},
+        {{200, 99, 0, 0}, DanceCommand, ChatterSet::Dancing},
         {{200, 200, 0, 0}, RestCommand, ChatterSet::Resting},
     };
     std::set<std::string> heard;

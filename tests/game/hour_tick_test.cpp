@@ -42,13 +42,28 @@ TEST_F(HourTickTest, EachHourMovesTheClockAndDrawsTheCommandsChangesInOrder)
         {"rest, dance loses 1", RestCommand, {50, 60, 10, 70}, {0.75, 0.75}, {50, 59, 7, 70}},
         {"rest with fatigue 2 leaves 0", RestCommand, {50, 60, 2, 70}, {0.75, 0.25}, {50, 60, 0, 70}},
         // Fatigue 200 or more first draws the affection bonus 1 - R(2).
-        {"fatigue 200, bonus +1", SongCommand, {50, 60, 200, 70}, {R(2, 0), R(2, 1), R(3, 0), R(2, 0)}, {52, 60, 201, 71}},
-        {"fatigue 200, bonus +0", SongCommand, {50, 60, 200, 70}, {R(2, 1), R(2, 0), R(3, 2), R(2, 1)}, {51, 60, 203, 69}},
+        {"fatigue 200, bonus +1",
+         SongCommand,
+         {50, 60, 200, 70},
+         {R(2, 0), R(2, 1), R(3, 0), R(2, 0)},
+         {52, 60, 201, 71}},
+        {"fatigue 200, bonus +0",
+         SongCommand,
+         {50, 60, 200, 70},
+         {R(2, 1), R(2, 0), R(3, 2), R(2, 1)},
+         {51, 60, 203, 69}},
         {"fatigue 199, no bonus", SongCommand, {50, 60, 199, 70}, {R(2, 1), R(3, 0), R(2, 0)}, {52, 60, 200, 70}},
         // With no scene a full value starts the ending instead; the rest of the hour still runs and, inside it,
         // stores what it adds.
-        {"song fills up mid-hour", SongCommand, {253, 0, 253, 0}, {R(2, 1), R(2, 1), R(3, 2), R(2, 0)}, {253, 0, 256, 0},
-         0, 0, 0, true},
+        {"song fills up mid-hour",
+         SongCommand,
+         {253, 0, 253, 0},
+         {R(2, 1), R(2, 1), R(3, 2), R(2, 0)},
+         {253, 0, 256, 0},
+         0,
+         0,
+         0,
+         true},
         {"260 - 1 starts the ending", RestCommand, {260, 0, 10, 0}, {0.25, 0.75}, {260, 0, 7, 0}, 0, 0, 0, true},
         {"so does 259 - 0", SongCommand, {50, 0, 10, 259}, TrainingHour, {51, 0, 11, 259}, 0, 0, 0, true},
         {"hour 24 raises the day", RestCommand, {0, 0, 9, 0}, RestHour, {0, 0, 6, 0}, 23, 5, 6},
@@ -90,14 +105,24 @@ TEST_F(HourTickTest, TheEventRollComesEveryHourAndTheRulesAreTriedInOrderEachRol
         {"b: tired and training", SongCommand, {0, 0, 149, 0}, 290, {Hit}, "かなしむ"},
         {"b: tired but resting, then c", RestCommand, {0, 0, 160, 0}, 290, {Hit}, {}},
         {"b misses, c: fatigue above 100", SongCommand, {0, 0, 100, 0}, 290, {Miss}, {}},
-        {"c lets fatigue 100 through", RestCommand, {0, 0, 103, 0}, 299, {Miss, Miss, Miss, Miss, Miss, Miss, Hit}, "おはな"},
+        {"c lets fatigue 100 through",
+         RestCommand,
+         {0, 0, 103, 0},
+         299,
+         {Miss, Miss, Miss, Miss, Miss, Miss, Hit},
+         "おはな"},
         {"d: loved but unsure", RestCommand, {49, 200, 0, 100}, 290, {Miss, Hit}, "じしんそうしつ"},
         {"d: loved and able", RestCommand, {50, 50, 0, 100}, 290, {Miss, Hit}, "ぜいたく"},
         {"d hits without affection, e", RestCommand, {100, 0, 0, 99}, 290, {Hit, Hit, Hit}, "うたをおくる"},
         {"f", RestCommand, {150, 0, 0, 0}, 290, {Miss, Miss, Miss, Hit}, "うたをうたう"},
         {"f hits below 150, g", RestCommand, {149, 100, 0, 0}, 290, {Miss, Miss, Miss, Hit, Hit}, "おどりをおくる"},
         {"h", RestCommand, {0, 150, 0, 0}, 290, {Miss, Miss, Miss, Miss, Miss, Hit}, "おどりをおどる"},
-        {"every roll hits, no value high: i", RestCommand, {0, 0, 0, 0}, 290, {Hit, Hit, Hit, Hit, Hit, Hit, Hit}, "おはな"},
+        {"every roll hits, no value high: i",
+         RestCommand,
+         {0, 0, 0, 0},
+         290,
+         {Hit, Hit, Hit, Hit, Hit, Hit, Hit},
+         "おはな"},
         {"j", RestCommand, {0, 0, 0, 0}, 290, {Miss, Miss, Miss, Miss, Miss, Miss, Miss, Hit}, "ちょうちょ"},
         {"k", RestCommand, {0, 0, 0, 0}, 290, {Miss, Miss, Miss, Miss, Miss, Miss, Miss, Miss, Hit}, "いもむし"},
         {"l: every roll misses", RestCommand, {0, 0, 0, 0}, 290, std::vector(9, Miss), {}},
@@ -148,7 +173,8 @@ TEST_F(HourTickTest, PettingRaisesAffectionThenElevenHoursPassWithNoCheckBetween
         EXPECT_EQ(st().Scene, before < 245 ? SceneValue() : SceneValue::ending(1));
     }
 
-    for (const SceneValue& scene : {SceneValue("stop"), SceneValue("open"), SceneValue("ちょうちょ"), SceneValue::ending(2)}) {
+    for (const SceneValue& scene :
+         {SceneValue("stop"), SceneValue("open"), SceneValue("ちょうちょ"), SceneValue::ending(2)}) {
         game.IventStt(scene);
         const auto pictures = out.pictureLog.size();
         game.IMG_MouseDown();  // any draw would fail: none is listed

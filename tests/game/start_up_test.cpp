@@ -35,7 +35,7 @@ TEST_F(StartUpTest, ThePanelTintsAffectionRedDanceGreenSongBlueAndFreezesOffTheS
 {
     // Each panel keeps the colours of the row before while a colour value is off the scale.
     const std::pair<Values, Rgb> rows[] = {
-        {{40, 3, 80, 12}, {12, 3, 40}}, {{256, 0, 0, 0}, {12, 3, 40}},      {{0, -1, 0, 0}, {12, 3, 40}},
+        {{40, 3, 80, 12}, {12, 3, 40}}, {{256, 0, 0, 0}, {12, 3, 40}},       {{0, -1, 0, 0}, {12, 3, 40}},
         {{0, 0, 0, 300}, {12, 3, 40}},  {{255, 0, 999, 255}, {255, 0, 255}}, {{40, 3, 80, 12}, {12, 3, 40}},
     };
     for (const auto& [values, background] : rows) {
@@ -58,7 +58,7 @@ TEST_F(StartUpTest, TheNamingTakesNineClicksAndKeepsTheNamesAsTypedUpToFiveChara
         {{"あいうえおかき", "ABCDEFG"}, "あいうえお/ABCDE", {}},
         {{"ミケ", "①髙～"}, "ミケ/①髙～", {}},
         {{"   ", " ポ チ "}, "   / ポ チ ", {}},
-        {{"〜ゆ", "−"}, "〜ゆ/−", {}},                       // what Linux input methods type
+        {{"〜ゆ", "−"}, "〜ゆ/−", {}},  // what Linux input methods type
         {{"{pet}", "ポチ"}, "{pet}/ポチ", {}},
         {{"あいうえお🐱", ""}, "あいうえお/やちうみ", {}},  // only the kept five must be savable
         {{"ab\"c", "タマ", "ポ\r\nチ", "🐱", "ポチ"}, "タマ/ポチ", {"「\"」", "改行", "「🐱」"}},

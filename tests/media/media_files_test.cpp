@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QFileInfo>
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include "media/picture_cache.h"
@@ -82,7 +82,9 @@ TEST_F(MediaFilesTest, ACacheEntryServesWhileItMatchesItsFileAndIsRebuiltWhenSta
 {
     const QFileInfo source(dir.filePath("t0.bmp"));
     const PictureCache cache(dir.filePath("cache"));
-    const auto shownByANewRun = [&] { return middle(PictureStore(dir.path() + "/", dir.filePath("cache")).picture(Picture::t0, Display)); };
+    const auto shownByANewRun = [&] {
+        return middle(PictureStore(dir.path() + "/", dir.filePath("cache")).picture(Picture::t0, Display));
+    };
     const auto cached = [&] { return cache.load(QFileInfo(source.filePath()), Display.pixelSize(), 1); };
 
     EXPECT_EQ(shownByANewRun(), fixtureColour("t0.bmp"));
@@ -96,7 +98,8 @@ TEST_F(MediaFilesTest, ACacheEntryServesWhileItMatchesItsFileAndIsRebuiltWhenSta
     changed.fill(Qt::blue);
     ASSERT_TRUE(changed.save(source.filePath(), "BMP"));
     QFile file(source.filePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite)
+                && file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
     file.close();
     EXPECT_EQ(shownByANewRun(), qRgb(0, 0, 255));
     EXPECT_EQ(cached().pixel(5, 5), qRgb(0, 0, 255));
@@ -124,10 +127,13 @@ TEST_F(MediaFilesTest, EachSoundHasItsFileAMissingOneIsSilentAndClosingReleasesE
     QFile wave(dir.filePath("odori.wav"));  // a tenth of a second of 8 kHz 16-bit mono silence
     ASSERT_TRUE(wave.open(QIODevice::WriteOnly));
     wave.write(QByteArray::fromHex("52494646 64060000 57415645 666d7420 10000000 0100 0100 401f0000 803e0000 0200 "
-                                   "1000 64617461 40060000") + QByteArray(1600, '\0'));
+                                   "1000 64617461 40060000")
+               + QByteArray(1600, '\0'));
     wave.close();
     SoundBank bank(dir.path() + "/");
-    const auto loading = [&] { return bank.status(0) == QSoundEffect::Loading || bank.status(1) == QSoundEffect::Loading; };
+    const auto loading = [&] {
+        return bank.status(0) == QSoundEffect::Loading || bank.status(1) == QSoundEffect::Loading;
+    };
     for (QDeadlineTimer limit(10000); loading() && !limit.hasExpired();)  // loading runs in the background
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_EQ(bank.status(0), QSoundEffect::Error);

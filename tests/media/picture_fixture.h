@@ -10,7 +10,10 @@
 namespace mokopi::testing {
 
 // A colour for each file, so that a pixel tells which file a picture came from.
-inline QRgb fixtureColour(std::string_view file) { return 0xff000000u | (std::hash<std::string_view>{}(file) & 0xffffffu); }
+inline QRgb fixtureColour(std::string_view file)
+{
+    return 0xff000000u | (std::hash<std::string_view>{}(file)&0xffffffu);
+}
 
 // A small picture of that colour or, when broken, a file that is no picture.
 inline void writeFixturePicture(const QString& folder, std::string_view file, bool broken = false)

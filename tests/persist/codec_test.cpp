@@ -17,12 +17,14 @@ const SaveRecord GoldenRecord{"ゆひこ", "やちうみ", {40, 3, 80, 12}, 17, 
 // The record the bytes hold; a refusal throws and fails the test.
 SaveRecord decoded(std::string_view bytes) { return std::get<SaveRecord>(decodeSaveRecord(bytes)); }
 
-std::string refusal(std::string_view bytes) {
+std::string refusal(std::string_view bytes)
+{
     const auto result = decodeSaveRecord(bytes);
     return std::holds_alternative<DecodeError>(result) ? std::get<DecodeError>(result).reason : "(decoded)";
 }
 
-TEST(Cp932, NamesTheCharactersASaveFileCannotKeep) {
+TEST(Cp932, NamesTheCharactersASaveFileCannotKeep)
+{
     using List = std::vector<std::string>;
     EXPECT_EQ(unsavableCharacters("Aｱ〜−～①髙, ゆ"), List{});
     EXPECT_EQ(unsavableCharacters("a\"b\""), List{"\""});
@@ -30,7 +32,8 @@ TEST(Cp932, NamesTheCharactersASaveFileCannotKeep) {
     EXPECT_EQ(unsavableCharacters("é😀éや"), (List{"é", "😀"}));
 }
 
-TEST(SaveRecord, GoldenRecordBothWaysWhateverTheLineEnd) {
+TEST(SaveRecord, GoldenRecordBothWaysWhateverTheLineEnd)
+{
     EXPECT_EQ(encodeSaveRecord(GoldenRecord), Golden);
     const std::string line = Golden.substr(0, Golden.size() - 2);
     for (const std::string& bytes : {Golden, line, line + "\n", line + "\r\n\r\n \t\n"}) {
@@ -38,14 +41,21 @@ TEST(SaveRecord, GoldenRecordBothWaysWhateverTheLineEnd) {
     }
     SaveRecord fifth;
     fifth.EndingCleared[4] = true;
-    EXPECT_EQ(encodeSaveRecord(fifth), "\"\",\"\",0,0,0,0,0,0,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#TRUE#,#FALSE#,#FALSE#,"
-                                       "#FALSE#,#FALSE#,#FALSE#\r\n");
+    EXPECT_EQ(encodeSaveRecord(fifth),
+              "\"\",\"\",0,0,0,0,0,0,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#TRUE#,#FALSE#,#FALSE#,"
+              "#FALSE#,#FALSE#,#FALSE#\r\n");
 }
 
-TEST(SaveRecord, NamesAreWrittenInCp932AndReadBackByteExactly) {
-    const char* const cases[][3] = {  // name, its bytes, the name read back
-        {"～ゆ", "\x81\x60\x82\xE4", "～ゆ"}, {"－", "\x81\x7C", "－"}, {"①髙", "\x87\x40\xFB\xFC", "①髙"},
-        {"ゆ,ひ", "\x82\xE4,\x82\xD0", "ゆ,ひ"}, {"", "", ""}, {"〜−", "\x81\x60\x81\x7C", "～－"},
+TEST(SaveRecord, NamesAreWrittenInCp932AndReadBackByteExactly)
+{
+    const char* const cases[][3] = {
+        // name, its bytes, the name read back
+        {"～ゆ", "\x81\x60\x82\xE4", "～ゆ"},
+        {"－", "\x81\x7C", "－"},
+        {"①髙", "\x87\x40\xFB\xFC", "①髙"},
+        {"ゆ,ひ", "\x82\xE4,\x82\xD0", "ゆ,ひ"},
+        {"", "", ""},
+        {"〜−", "\x81\x60\x81\x7C", "～－"},
         {"\",\"é\n", "?,???", "?,???"},  // never a file that cannot be loaded
     };
     for (const auto& [name, bytes, readBack] : cases) {
@@ -58,28 +68,39 @@ TEST(SaveRecord, NamesAreWrittenInCp932AndReadBackByteExactly) {
     }
 }
 
-TEST(SaveRecord, EachKindOfBrokenFileIsRefusedWithItsReasonAndTheLimitsHold) {
+TEST(SaveRecord, EachKindOfBrokenFileIsRefusedWithItsReasonAndTheLimitsHold)
+{
     // An edit of an ASCII-named record and the reason it is refused for; \x85\x40 is an unassigned pair.
     const char* const cases[][3] = {
-        {"\"b\"", "\"\x85\x40\"", "文字コードが正しくありません"}, {",#FALSE#\r", "\r", "項目の数が合いません"},
-        {"\r", ",#TRUE#\r", "項目の数が合いません"}, {"\"b\",", "\"b,", "引用符が閉じていません"},
-        {"\"b\"", "b", "名前が引用符で囲まれていません"}, {"\"a\"", "\"a\tb\"", "名前に使えない文字があります"},
-        {",40,", ",12.5,", "数値が正しくありません"}, {",12,", ",32768,", "数値が範囲を超えています"},
-        {",5,", ",256,", "数値が範囲を超えています"}, {",5,", ",-1,", "数値が範囲を超えています"},
-        {"#FALSE#", "#false#", "真偽値が正しくありません"}, {"\r\n", "\r\n\"a\"\r\n", "記録のあとに余分な内容があります"},
-        {",40,", ",\"40\",", "数値が正しくありません"}, {",#FALSE#\r", ",\"#FALSE#\"\r", "真偽値が正しくありません"},
-        {",12,40,", ",-32768,32767,", "(decoded)"}, {",5,", ",255,", "(decoded)"},
+        {"\"b\"", "\"\x85\x40\"", "文字コードが正しくありません"},
+        {",#FALSE#\r", "\r", "項目の数が合いません"},
+        {"\r", ",#TRUE#\r", "項目の数が合いません"},
+        {"\"b\",", "\"b,", "引用符が閉じていません"},
+        {"\"b\"", "b", "名前が引用符で囲まれていません"},
+        {"\"a\"", "\"a\tb\"", "名前に使えない文字があります"},
+        {",40,", ",12.5,", "数値が正しくありません"},
+        {",12,", ",32768,", "数値が範囲を超えています"},
+        {",5,", ",256,", "数値が範囲を超えています"},
+        {",5,", ",-1,", "数値が範囲を超えています"},
+        {"#FALSE#", "#false#", "真偽値が正しくありません"},
+        {"\r\n", "\r\n\"a\"\r\n", "記録のあとに余分な内容があります"},
+        {",40,", ",\"40\",", "数値が正しくありません"},
+        {",#FALSE#\r", ",\"#FALSE#\"\r", "真偽値が正しくありません"},
+        {",12,40,", ",-32768,32767,", "(decoded)"},
+        {",5,", ",255,", "(decoded)"},
     };
     for (const auto& [from, to, reason] : cases) {
-        std::string bytes = "\"a\",\"b\",12,40,3,80,17,5,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,"
-                            "#FALSE#,#FALSE#\r\n";
+        std::string bytes =
+            "\"a\",\"b\",12,40,3,80,17,5,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,"
+            "#FALSE#,#FALSE#\r\n";
         bytes.replace(bytes.find(from), std::string_view(from).size(), to);
         EXPECT_EQ(refusal(bytes), reason) << bytes;
     }
 }
 
 // A player who edits the file in a modern editor saves it as UTF-8.
-TEST(SaveRecord, AFileThatIsValidUtf8WithNonAsciiTextIsReadAsUtf8AndSavedAgainInCp932) {
+TEST(SaveRecord, AFileThatIsValidUtf8WithNonAsciiTextIsReadAsUtf8AndSavedAgainInCp932)
+{
     const std::string fields = Golden.substr(Golden.find(",12,"));
     const std::string bom = "\xEF\xBB\xBF";
     SaveRecord edited = GoldenRecord;
@@ -98,7 +119,8 @@ TEST(SaveRecord, AFileThatIsValidUtf8WithNonAsciiTextIsReadAsUtf8AndSavedAgainIn
 // Every cut of a saved file and of its UTF-8 edit, then seeded byte edits of
 // both. The oracle is the codec's other half: whatever is read must be written
 // back as a file that reads the same, or the game would save what it cannot load.
-TEST(SaveRecord, AnyFileIsReadWholeAndWrittenBackAsReadOrRefusedWhole) {
+TEST(SaveRecord, AnyFileIsReadWholeAndWrittenBackAsReadOrRefusedWhole)
+{
     const std::string edited = "\xEF\xBB\xBF" + fromCp932(Golden).value();  // with the byte order mark of an editor
     std::mt19937 random(20261206);
     int loaded = 0;

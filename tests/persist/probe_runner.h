@@ -19,7 +19,8 @@ inline bool runningAsRoot() { return ::geteuid() == 0; }
 // tree needs to be open to nobody.
 class ProbeRunner {
 public:
-    ProbeRunner() {
+    ProbeRunner()
+    {
         const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
         QFile::setPermissions(folder_.path(), open);
         QFile::copy(QStringLiteral(SAVE_FILE_PROBE), folder_.filePath("probe"));
@@ -27,7 +28,8 @@ public:
     }
 
     // A new folder that the player may write, or only read.
-    QString folder(const QString& name, bool writable) const {
+    QString folder(const QString& name, bool writable) const
+    {
         const QString path = folder_.filePath(name);
         QDir().mkpath(path);
         if (writable && runningAsRoot()) {
@@ -38,7 +40,8 @@ public:
     }
     // Call once the test has put its files into a read-only folder: root's own
     // folder is closed to nobody already, the tester's must be made read-only.
-    static void close(const QString& readOnlyFolder) {
+    static void close(const QString& readOnlyFolder)
+    {
         if (!runningAsRoot()) {
             QFile::setPermissions(readOnlyFolder, QFile::ReadOwner | QFile::ExeOwner);
         }
@@ -46,7 +49,8 @@ public:
 
     // Runs "save PATH" or "load PATH": the probe's one line of output, or
     // "(blocked)" when it has not finished within a few seconds.
-    QString run(const QString& command, const QString& path) const {
+    QString run(const QString& command, const QString& path) const
+    {
         QString program = folder_.filePath("probe");
         QStringList arguments{command, path};
         if (runningAsRoot()) {

@@ -16,7 +16,8 @@ using namespace mokopi;
 
 namespace {
 
-int report(const auto& result, const std::string& success) {
+int report(const auto& result, const std::string& success)
+{
     if (const auto* error = std::get_if<FileError>(&result)) {
         std::cout << error->reason << std::endl;
         return 1;
@@ -27,7 +28,8 @@ int report(const auto& result, const std::string& success) {
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     if (argc != 3) {
         std::cerr << "usage: save_file_probe save|load|lock PATH\n";
         return 2;
@@ -45,8 +47,7 @@ int main(int argc, char* argv[]) {
     if (command == "lock") {
         const SaveFolderLock lock(path);
         std::cout << (lock.heldElsewhere() ? "busy" : "free") << std::endl;
-        while (std::getchar() != EOF) {
-        }
+        while (std::getchar() != EOF) {}
         return 0;
     }
     return 2;

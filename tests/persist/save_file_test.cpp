@@ -10,43 +10,56 @@
 #include "persist/save_file.h"
 #include "persist/save_folder_lock.h"
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }  // failures show text
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}  // failures show text
 
 namespace mokopi::testing {
 namespace {
 
 std::string why(const auto& failed) { return std::get<FileError>(failed).reason; }
 
-QStringList filesIn(const QString& folder) {
+QStringList filesIn(const QString& folder)
+{
     QStringList files = QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
     files.sort();
     return files;
 }
 
-QByteArray fileBytes(const QString& path) {
+QByteArray fileBytes(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+void writeFile(const QString& path, const QByteArray& bytes)
+{
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
 }
 
 // What a look at a path tells without opening anything but a regular file:
 // the same before and after means the thing at the path was not touched.
-QString fingerprint(const QString& path) {
+QString fingerprint(const QString& path)
+{
     struct stat found {};
     if (::lstat(QFile::encodeName(path).constData(), &found) != 0) {
         return QStringLiteral("(missing)");
     }
     return QStringLiteral("mode %1 inode %2 size %3 device %4 changed %5.%6 sha1 %7")
-        .arg(found.st_mode).arg(found.st_ino).arg(found.st_size).arg(found.st_rdev).arg(found.st_mtim.tv_sec)
+        .arg(found.st_mode)
+        .arg(found.st_ino)
+        .arg(found.st_size)
+        .arg(found.st_rdev)
+        .arg(found.st_mtim.tv_sec)
         .arg(found.st_mtim.tv_nsec)
-        .arg(S_ISREG(found.st_mode) ? QCryptographicHash::hash(fileBytes(path), QCryptographicHash::Sha1).toHex() : "-");
+        .arg(S_ISREG(found.st_mode) ? QCryptographicHash::hash(fileBytes(path), QCryptographicHash::Sha1).toHex()
+                                    : "-");
 }
 
-TEST(SaveFile, ReadsOnlyAFileOfAtMost64KiBAndNeverSavesOverAFolder) {
+TEST(SaveFile, ReadsOnlyAFileOfAtMost64KiBAndNeverSavesOverAFolder)
+{
     QTemporaryDir folder;
     const QString path = folder.filePath("mokopi.dat"), big = folder.filePath("big");
     EXPECT_EQ(why(readSaveFile(path)), "セーブファイルがありません");
@@ -64,7 +77,8 @@ TEST(SaveFile, ReadsOnlyAFileOfAtMost64KiBAndNeverSavesOverAFolder) {
 // A save killed between writing its temporary copy and the rename leaves the
 // copy behind; the next save removes such copies once they are a minute old,
 // and nothing else.
-TEST(SaveFile, ASaveKeepsThePermissionsAndSweepsOnlyItsOwnStaleCopies) {
+TEST(SaveFile, ASaveKeepsThePermissionsAndSweepsOnlyItsOwnStaleCopies)
+{
     QTemporaryDir folder;
     const QString path = folder.filePath("mokopi.dat");
     const QStringList kept{"mokopi.dat.Xy9zQw", "mokopi.dat.backup", "mokopi.dat.bak", "mokopi.dat.Ab3dEf7",
@@ -88,7 +102,8 @@ TEST(SaveFile, ASaveKeepsThePermissionsAndSweepsOnlyItsOwnStaleCopies) {
 
 // The cases a real player's rights decide, run as nobody when the tests run as
 // root; the thing the save file's name leads to must come out untouched.
-TEST(UnprivilegedSaveFile, ASaveIntoAReadOnlyFolderFailsAndLeavesTheOldFileAsItWas) {
+TEST(UnprivilegedSaveFile, ASaveIntoAReadOnlyFolderFailsAndLeavesTheOldFileAsItWas)
+{
     const ProbeRunner probe;
     const QString folder = probe.folder("closed", false), path = folder + "/mokopi.dat";
     writeFile(path, "old");
@@ -101,7 +116,8 @@ TEST(UnprivilegedSaveFile, ASaveIntoAReadOnlyFolderFailsAndLeavesTheOldFileAsItW
 
 // In place of the save file, or where a link by its name leads: a pipe, a device, a file too large for a save
 // are refused at once; a regular file that fits, or none yet, is saved.
-TEST(UnprivilegedSaveFile, ALinkIsFollowedOnlyToARegularFileNoLargerThanASave) {
+TEST(UnprivilegedSaveFile, ALinkIsFollowedOnlyToARegularFileNoLargerThanASave)
+{
     const ProbeRunner probe;
     const QString folder = probe.folder("game", true), link = folder + "/mokopi.dat";
     const auto inFolder = [&](const char* name) { return folder + "/" + name; };
@@ -109,7 +125,8 @@ TEST(UnprivilegedSaveFile, ALinkIsFollowedOnlyToARegularFileNoLargerThanASave) {
     // Root makes a device node of its own to try; anyone else, or root in a container that may not make
     // devices, tries the real /dev/null, which the unprivileged probe could not replace anyway.
     QString device = QStringLiteral("/dev/null");
-    if (runningAsRoot() && ::mknod(QFile::encodeName(inFolder("device")).constData(), S_IFCHR | 0666, ::makedev(1, 3)) == 0) {
+    if (runningAsRoot()
+        && ::mknod(QFile::encodeName(inFolder("device")).constData(), S_IFCHR | 0666, ::makedev(1, 3)) == 0) {
         device = inFolder("device");
     }
     QByteArray noise(64 * 1024 + 1, '\0');
@@ -118,7 +135,8 @@ TEST(UnprivilegedSaveFile, ALinkIsFollowedOnlyToARegularFileNoLargerThanASave) {
     }
     writeFile(inFolder("big"), noise);
     writeFile(inFolder("fits"), noise.left(64 * 1024));
-    const std::pair<QString, QString> cases[] = {  // the target and what the probe says of a save and a load
+    const std::pair<QString, QString> cases[] = {
+        // the target and what the probe says of a save and a load
         {inFolder("pipe"), "セーブファイルの場所にパイプがあります"},
         {device, "セーブファイルの場所にデバイスがあります"},
         {inFolder("big"), "セーブファイルが大きすぎます"},
@@ -153,12 +171,14 @@ TEST(UnprivilegedSaveFile, ALinkIsFollowedOnlyToARegularFileNoLargerThanASave) {
 // Another copy of the game: a process that takes the lock and holds it until
 // its input closes or it is killed. Says "free" or "busy".
 struct OtherCopy {
-    explicit OtherCopy(const QString& folder) {
+    explicit OtherCopy(const QString& folder)
+    {
         process.start(QStringLiteral(SAVE_FILE_PROBE), {"lock", folder});
         process.waitForReadyRead(5000);
         said = QString::fromUtf8(process.readLine()).trimmed().toStdString();
     }
-    ~OtherCopy() {
+    ~OtherCopy()
+    {
         process.closeWriteChannel();
         process.waitForFinished(5000);
     }
@@ -166,7 +186,8 @@ struct OtherCopy {
     std::string said;
 };
 
-TEST(SaveFolderLock, OneCopyHoldsTheFolderAndALockLeftByAKilledCopyIsTakenOver) {
+TEST(SaveFolderLock, OneCopyHoldsTheFolderAndALockLeftByAKilledCopyIsTakenOver)
+{
     QTemporaryDir folder;
     {
         OtherCopy first(folder.path());

@@ -11,7 +11,7 @@ namespace mokopi::testing {
 
 // The names of the eleven conversation events.
 inline const std::vector<const char*> EventNames = {
-    scene::Equal,    scene::Sad,      scene::Luxury, scene::LostConfidence, scene::SongGift,    scene::Singing,
+    scene::Equal,     scene::Sad,     scene::Luxury, scene::LostConfidence, scene::SongGift,    scene::Singing,
     scene::DanceGift, scene::Dancing, scene::Flower, scene::Butterfly,      scene::Caterpillar,
 };
 

@@ -13,14 +13,37 @@ namespace mokopi::testing {
 // box it showed; answers boxes from queues the test fills.
 class RecordingOutside final : public Outside {
 public:
-    void showPicture(Picture p) override { picture = p; titleShown = false; pictureLog.emplace_back(fileName(p)); }
-    void showTitlePicture() override { picture.reset(); titleShown = true; pictureLog.emplace_back(TitlePictureFile); }
+    void showPicture(Picture p) override
+    {
+        picture = p;
+        titleShown = false;
+        pictureLog.emplace_back(fileName(p));
+    }
+    void showTitlePicture() override
+    {
+        picture.reset();
+        titleShown = true;
+        pictureLog.emplace_back(TitlePictureFile);
+    }
     void setSpeech(const std::string& text) override { speech = text; }
-    void setSpeechMarks(Rgb colour, const std::string& hint) override { speechColour = colour; clickHint = hint; }
+    void setSpeechMarks(Rgb colour, const std::string& hint) override
+    {
+        speechColour = colour;
+        clickHint = hint;
+    }
     void showStatus(const StatusView& view) override { status = view; }
-    void setClock(bool running, int ms) override { clockRunning = running; clockIntervalMs = ms; }
+    void setClock(bool running, int ms) override
+    {
+        clockRunning = running;
+        clockIntervalMs = ms;
+    }
     void selectCommand(int command) override { selectedCommand = command; }
-    void showSwitches(bool on, bool fast, bool events) override { soundOn = on; superFast = fast; eventsOn = events; }
+    void showSwitches(bool on, bool fast, bool events) override
+    {
+        soundOn = on;
+        superFast = fast;
+        eventsOn = events;
+    }
     void showClearedEndings(const std::array<bool, 9>& cleared) override { clearedEndings = cleared; }
     void playSound(int sound) override { sounds.push_back(sound); }
     void tell(const std::string& text) override { messages.push_back(text); }
@@ -52,8 +75,7 @@ public:
     std::deque<bool> yesNoAnswers;
 
 private:
-    template <typename T>
-    static T next(std::deque<T>& answers, T none)
+    template <typename T> static T next(std::deque<T>& answers, T none)
     {
         if (answers.empty())
             return none;

@@ -13,7 +13,10 @@ struct AccessibilityTest : WindowTest {
         WindowTest::SetUp();
         start();
     }
-    QString name(const char* control) { return QAccessible::queryAccessibleInterface(child<QObject>(control))->text(QAccessible::Name); }
+    QString name(const char* control)
+    {
+        return QAccessible::queryAccessibleInterface(child<QObject>(control))->text(QAccessible::Name);
+    }
     static bool isJapanese(const QString& text)
     {
         return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
@@ -32,7 +35,9 @@ TEST_F(AccessibilityTest, ThePictureIsNamedByWhatItShowsOneNameAPairAndEachEndin
     EXPECT_EQ(names.size(), 20);  // fourteen pairs and six single pictures
     for (int n = 0; n < 9; ++n) {
         EXPECT_EQ(ui::pictureName(endingPicture(n, 0)), ui::pictureName(endingPicture(n, 1)));
-        EXPECT_TRUE(ui::pictureName(endingPicture(n, 0)).startsWith(action(QStringLiteral("mnuEnding%1").arg(n))->text())) << n;
+        EXPECT_TRUE(
+            ui::pictureName(endingPicture(n, 0)).startsWith(action(QStringLiteral("mnuEnding%1").arg(n))->text()))
+            << n;
     }
 }
 

@@ -45,16 +45,17 @@ TEST_F(KeyTest, SpeechLineKeysPressThenClickWithTheButtonTheyStandForOncePerKeyH
     QObject::connect(speech(), &ui::ClickLabel::pressed, [&](int code) { log << QString::number(code); });
     QObject::connect(speech(), &ui::ClickLabel::clicked, [&] { log << "click"; });
     const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-        {Qt::Key_Space, Qt::NoModifier}, {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier},
-        {Qt::Key_Left, Qt::NoModifier}, {Qt::Key_Space, Qt::ShiftModifier}, {Qt::Key_Return, Qt::ShiftModifier},
-        {Qt::Key_Menu, Qt::NoModifier}, {Qt::Key_Right, Qt::NoModifier},
-        {Qt::Key_A, Qt::NoModifier}, {Qt::Key_Space, Qt::ControlModifier}, {Qt::Key_Up, Qt::NoModifier}};
+        {Qt::Key_Space, Qt::NoModifier},      {Qt::Key_Return, Qt::NoModifier},   {Qt::Key_Enter, Qt::KeypadModifier},
+        {Qt::Key_Left, Qt::NoModifier},       {Qt::Key_Space, Qt::ShiftModifier}, {Qt::Key_Return, Qt::ShiftModifier},
+        {Qt::Key_Menu, Qt::NoModifier},       {Qt::Key_Right, Qt::NoModifier},    {Qt::Key_A, Qt::NoModifier},
+        {Qt::Key_Space, Qt::ControlModifier}, {Qt::Key_Up, Qt::NoModifier}};
     for (const auto& [k, modifiers] : keys) {
         keyClick(speech(), k, modifiers);
         log << QStringLiteral("(%1)").arg(state().ClickButton) << "|";
     }
-    EXPECT_EQ(log.join(' '), "1 click (1) | 1 click (1) | 1 click (1) | 1 click (1) | 2 click (2) | 2 click (2) | "
-                             "2 click (2) | 2 click (2) | (2) | (2) | (2) |");
+    EXPECT_EQ(log.join(' '),
+              "1 click (1) | 1 click (1) | 1 click (1) | 1 click (1) | 2 click (2) | 2 click (2) | "
+              "2 click (2) | 2 click (2) | (2) | (2) | (2) |");
     EXPECT_EQ(state().Scene, SceneValue("open"));
     EXPECT_EQ(state().Page, 8);  // the title's click and seven steps of the naming scene
 
@@ -86,7 +87,8 @@ TEST_F(KeyTest, DigitsChooseTheCommandsPPetsF1HelpsAndTheMenuKeysSaveLoadAndQuit
 
     keyClick(child("Opt2"), Qt::Key_F1);
     ASSERT_EQ(dialogs.boxes.size(), 2);
-    EXPECT_TRUE(dialogs.boxes[0].startsWith("message: もこぴ育成\nVER") && dialogs.boxes[1].startsWith("message: 生き物を"));
+    EXPECT_TRUE(dialogs.boxes[0].startsWith("message: もこぴ育成\nVER")
+                && dialogs.boxes[1].startsWith("message: 生き物を"));
     keyClick(speech(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(dialogs.boxes.last(), "message: セーブしました");
     state().Status = {};
@@ -113,7 +115,8 @@ TEST_F(KeyTest, TabGoesRoundTheControlsAndSpaceOrEnterOnThePetPetsIt)
 
     play();
     child("IMG")->setFocus(Qt::TabFocusReason);
-    for (const auto& [k, after] : {std::pair{Qt::Key_Space, "4時 6日"}, {Qt::Key_Return, "15時 6日"}, {Qt::Key_A, "15時 6日"}}) {
+    for (const auto& [k, after] :
+         {std::pair{Qt::Key_Space, "4時 6日"}, {Qt::Key_Return, "15時 6日"}, {Qt::Key_A, "15時 6日"}}) {
         keyClick(child("IMG"), k);
         EXPECT_EQ(clock(), after);
     }
@@ -130,7 +133,9 @@ TEST_F(KeyTest, TheFocusMarkShowsOnlyWhileTheKeyboardIsInUse)
     auto* mark = window->findChild<ui::FocusMark*>();
     ASSERT_NE(mark, nullptr);
     QWidget* com = child("Com");
-    const auto markPixel = [&] { return QColor(window->grab().toImage().pixel(com->mapTo(window.get(), QPoint(1, com->height() / 2)))); };
+    const auto markPixel = [&] {
+        return QColor(window->grab().toImage().pixel(com->mapTo(window.get(), QPoint(1, com->height() / 2))));
+    };
     const QColor plain = markPixel();
     EXPECT_EQ(mark->marked(), nullptr);  // a mouse player never sees it
 
@@ -148,7 +153,9 @@ TEST_F(KeyTest, TheFocusMarkShowsOnlyWhileTheKeyboardIsInUse)
 
     // The speech line's text begins at its top edge: marked, it stays whole.
     window->setSpeech("もこ、もこ、");
-    const auto line = [&] { return window->grab(QRect(speech()->mapTo(window.get(), QPoint(0, 0)), speech()->size())).toImage(); };
+    const auto line = [&] {
+        return window->grab(QRect(speech()->mapTo(window.get(), QPoint(0, 0)), speech()->size())).toImage();
+    };
     const QImage unmarked = line();
     speech()->setFocus(Qt::TabFocusReason);
     keyClick(speech(), Qt::Key_Shift);

@@ -30,12 +30,12 @@ TEST_F(LayoutTest, EveryControlSitsOnItsCellsOfTheGridBelowTheMenuBarAndFontsFol
 {
     // Written from the window's layout table: left, top, width and height in cells of the 10 x 10 grid.
     const std::pair<const char*, QRectF> grid[] = {
-        {"IMG", {0, 0, 8, 8}},       {"Opt0", {8, 0, 2, 1}},   {"Opt1", {8, 1, 2, 1}}, {"Opt2", {8, 2, 2, 1}},
-        {"Com", {8, 3, 2, 1}},       {"LblTimDay", {8, 4, 1, 1}}, {"LblDay", {9, 4, 1, 1}},
-        {"PicStr", {8, 5, 2, 3}},    {"Pic", {0, 8, 10, 2}},
+        {"IMG", {0, 0, 8, 8}},    {"Opt0", {8, 0, 2, 1}},   {"Opt1", {8, 1, 2, 1}},
+        {"Opt2", {8, 2, 2, 1}},   {"Com", {8, 3, 2, 1}},    {"LblTimDay", {8, 4, 1, 1}},
+        {"LblDay", {9, 4, 1, 1}}, {"PicStr", {8, 5, 2, 3}}, {"Pic", {0, 8, 10, 2}},
     };
-    for (const auto& [screen, fonts] : {std::pair{768, "base 12, 12 12 12 12 12 12 24 24 11"},
-                                        {1080, "base 15, 15 15 15 15 15 15 30 30 14"}}) {
+    for (const auto& [screen, fonts] :
+         {std::pair{768, "base 12, 12 12 12 12 12 12 24 24 11"}, {1080, "base 15, 15 15 15 15 15 15 30 30 14"}}) {
         SCOPED_TRACE(screen);
         start(false, screen);  // not shown: no frame, the window is the whole square
         const int outer = screen * 2 / 3;
@@ -44,7 +44,8 @@ TEST_F(LayoutTest, EveryControlSitsOnItsCellsOfTheGridBelowTheMenuBarAndFontsFol
         EXPECT_EQ(client->size(), QSize(outer, outer - window->menuBar()->sizeHint().height()));
         for (const auto& [name, cell] : grid) {
             const QWidget* control = child(name);
-            expectPlaced(control, QRect(control->mapTo(client, QPoint(0, 0)), control->size()), client->size(), cell, 10);
+            expectPlaced(control, QRect(control->mapTo(client, QPoint(0, 0)), control->size()), client->size(), cell,
+                         10);
         }
         // Inside the panels: the status text fills its panel, the speech line its panel, the click hint
         // the panel's bottom fifth, and the fatigue bar starts at the left edge, as high as the panel.
@@ -60,7 +61,8 @@ TEST_F(LayoutTest, EveryControlSitsOnItsCellsOfTheGridBelowTheMenuBarAndFontsFol
             sizes += QStringLiteral(" %1").arg(child(name)->font().pointSize());
         EXPECT_EQ(sizes, fonts);
     }
-    for (const auto& [name, family] : {std::pair{"Lbl", "IPAPGothic"}, {"LblStr", "IPAPMincho"}, {"LblDay", "DejaVu Sans"}})
+    for (const auto& [name, family] :
+         {std::pair{"Lbl", "IPAPGothic"}, {"LblStr", "IPAPMincho"}, {"LblDay", "DejaVu Sans"}})
         EXPECT_EQ(QFontInfo(child(name)->font()).family(), family) << name;  // never boxes for Japanese text
 }
 
@@ -96,7 +98,8 @@ TEST_F(LayoutTest, EveryPageChatterLineCaptionAndTheHelpFitTheirPlaceAt768Pixels
         expectFits(button, button->rect().adjusted(3, 3, -3, -3), button->text(), Qt::AlignCenter);
     }
     // The help box: room left on a 1366 x 768 screen for its title bar, margins and button.
-    const QRect needed = QFontMetrics(QApplication::font()).boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft, ui::helpText());
+    const QRect needed =
+        QFontMetrics(QApplication::font()).boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft, ui::helpText());
     EXPECT_LE(needed.width(), 1366 / 2);
     EXPECT_LE(needed.height(), 768 - 200);
 }

@@ -20,7 +20,9 @@ TEST_F(SaveLoadTest, SaveWritesTheRecordAndLeavesPlayAloneAndLoadBringsItAllBack
     window->game().load({"タマ", "ポチ", {40, 3, 80, 12}, 17, 5, {true, false, false, true}, true});
     window->game().IventStt("おはな");
     const auto menu = [&](const char* name) { return action(name)->trigger(), dialogs.boxes.last(); };
-    const auto snapshot = [&] { return std::tuple(window->game().saveRecord(), state().Scene, shown(), text("LblStr")); };
+    const auto snapshot = [&] {
+        return std::tuple(window->game().saveRecord(), state().Scene, shown(), text("LblStr"));
+    };
     const auto saveFile = [&] { return std::get<std::string>(readSaveFile(path("mokopi.dat"))); };
     const auto before = snapshot();
     EXPECT_EQ(menu("mnuSAVE1"), "message: セーブファイルを読み込めませんでした。\n（セーブファイルがありません）");
@@ -50,7 +52,8 @@ TEST_F(SaveLoadTest, SaveWritesTheRecordAndLeavesPlayAloneAndLoadBringsItAllBack
     EXPECT_EQ(window->game().saveRecord(), std::get<SaveRecord>(before));
     EXPECT_TRUE(state().Scene.isNone());
     EXPECT_EQ(shown(), "Opt2 mnuBGM mnuIVENT | cleared 0 3 | 500 ms running");
-    EXPECT_EQ(text("LblStr") + " " + text("LblTimDay") + " " + text("LblDay"), "歌詩　　40\n舞踊　　3\n疲労　　80 17 5");
+    EXPECT_EQ(text("LblStr") + " " + text("LblTimDay") + " " + text("LblDay"),
+              "歌詩　　40\n舞踊　　3\n疲労　　80 17 5");
 
     // A game saved before the naming ended goes on with the naming.
     SaveRecord unnamed = std::get<SaveRecord>(before);
@@ -85,7 +88,8 @@ TEST(SaveFolderClaim, TheGameHoldsItsSaveFolderAndASecondCopyEndsWithoutAWindow)
     closeAnyWindow.start(0);
     dialogs.boxes.clear();
     EXPECT_EQ(ui::runGame(app, dialogs, options), ui::AlreadyRunningExitCode);
-    EXPECT_EQ(dialogs.boxes, QStringList{"message: もこぴ育成はすでに起動しています。\n先に起動したほうで遊んでください。"});
+    EXPECT_EQ(dialogs.boxes,
+              QStringList{"message: もこぴ育成はすでに起動しています。\n先に起動したほうで遊んでください。"});
     EXPECT_EQ(QDir(dir.path()).entryList(), files);
 }
 

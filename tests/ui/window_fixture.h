@@ -15,7 +15,10 @@
 #include "ui/pet_picture.h"
 #include "ui/speech_panel.h"
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }  // failures show text
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}  // failures show text
 
 namespace mokopi::testing {
 
@@ -37,7 +40,10 @@ struct WindowTest : ::testing::Test {
     void start(bool activate = true, int screenHeight = 768)
     {
         window = std::make_unique<ui::MainWindow>(dialogs, std::make_unique<ClockSeededRandom>(7),
-            ui::WindowOptions{{dir.path(), dir.path()}, screenHeight, [this](int code) { exitCodes.push_back(code); }, path("cache")});
+                                                  ui::WindowOptions{{dir.path(), dir.path()},
+                                                                    screenHeight,
+                                                                    [this](int code) { exitCodes.push_back(code); },
+                                                                    path("cache")});
         if (activate)
             window->show(), window->Form_Activate();
     }
@@ -57,7 +63,8 @@ struct WindowTest : ::testing::Test {
     {
         const QImage image = child<ui::PetPicture>("IMG")->pixmap().toImage();
         const QRgb shown = image.pixel(image.width() / 2, image.height() / 2);
-        return std::any_of(pictures.begin(), pictures.end(), [&](Picture p) { return shown == fixtureColour(fileName(p)); });
+        return std::any_of(pictures.begin(), pictures.end(),
+                           [&](Picture p) { return shown == fixtureColour(fileName(p)); });
     }
     // The checked buttons and menu items, the cleared endings and the clock.
     QString shown()
@@ -70,10 +77,9 @@ struct WindowTest : ::testing::Test {
             if (action(QStringLiteral("mnuEnding%1").arg(n))->isEnabled())
                 cleared << QString::number(n);
         return checked.join(' ') + " | cleared " + cleared.join(' ') + " | " + QString::number(timer("Tim")->interval())
-               + (timer("Tim")->isActive() ? " ms running" : " ms stopped");
+            + (timer("Tim")->isActive() ? " ms running" : " ms stopped");
     }
-    template <typename T = QWidget>
-    T* child(const QString& name)
+    template <typename T = QWidget> T* child(const QString& name)
     {
         T* found = window->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << qPrintable(name);

@@ -80,7 +80,9 @@ TEST_F(WindowTest, AMissingOrUnreadablePictureStopsTheGameWhetherNeededAtStartOr
         writeFixturePictures(dir.path());
         dialogs.boxes.clear();
         exitCodes.clear();
-        const auto breakFile = [&] { missing ? void(QFile::remove(path(file))) : writeFixturePicture(dir.path(), file, true); };
+        const auto breakFile = [&] {
+            missing ? void(QFile::remove(path(file))) : writeFixturePicture(dir.path(), file, true);
+        };
         if (!later)
             breakFile();
         start();
@@ -95,7 +97,8 @@ TEST_F(WindowTest, AMissingOrUnreadablePictureStopsTheGameWhetherNeededAtStartOr
             fire("TimAnm");
         }
         const QString said = missing ? "画像ファイルが見つかりません。" : "画像ファイルを読み込めません。";
-        EXPECT_EQ(dialogs.boxes.filter("fatal: "), QStringList{"fatal: " + said + "\n\n" + path(file) + "\n\nもこぴ育成を終了します。"});
+        EXPECT_EQ(dialogs.boxes.filter("fatal: "),
+                  QStringList{"fatal: " + said + "\n\n" + path(file) + "\n\nもこぴ育成を終了します。"});
         EXPECT_EQ(exitCodes, std::vector<int>{ui::MissingPictureExitCode});
         EXPECT_FALSE(window->isRunning() || window->isVisible() || window->sounds().isOpen());
         EXPECT_NE(state().Scene, SceneValue("stop"));
@@ -107,9 +110,11 @@ TEST_F(WindowTest, AMissingPictureEndsTheRealEventLoopWithTheErrorStatus)
     QFile::remove(path("raku.bmp"));
     QObject giveUp;  // a broken start-up fails the test instead of hanging it
     QTimer::singleShot(20000, &giveUp, [] { QCoreApplication::exit(99); });
-    EXPECT_EQ(ui::runGame(*qApp, dialogs, {{dir.path(), dir.path()}, 0, {}, path("cache")}), ui::MissingPictureExitCode);
+    EXPECT_EQ(ui::runGame(*qApp, dialogs, {{dir.path(), dir.path()}, 0, {}, path("cache")}),
+              ui::MissingPictureExitCode);
     ASSERT_EQ(dialogs.boxes.size(), 1);
-    EXPECT_TRUE(dialogs.boxes[0].startsWith("fatal: ") && dialogs.boxes[0].contains(path("raku.bmp"))) << qPrintable(dialogs.boxes[0]);
+    EXPECT_TRUE(dialogs.boxes[0].startsWith("fatal: ") && dialogs.boxes[0].contains(path("raku.bmp")))
+        << qPrintable(dialogs.boxes[0]);
 }
 
 TEST(Application, JapaneseBoxButtonsAndFontAndAnIconFromTheAppFolderOrDrawn)
@@ -178,7 +183,7 @@ TEST_F(HiDpiWindow, ThePetIsDrawnFromPicturesAtTheScreensPixelRatio)
     start();
     ASSERT_EQ(pet()->devicePixelRatioF(), 2);
     EXPECT_EQ(pet()->pixmap().size(), pet()->size() * 2);  // the title
-    startRaising();  // a new window, played into the raising
+    startRaising();                                        // a new window, played into the raising
     fire("TimAnm");
     EXPECT_EQ(pet()->pixmap().size(), pet()->size() * 2);
 }

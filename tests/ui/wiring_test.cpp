@@ -64,7 +64,8 @@ TEST_F(WiringTest, EachTimerTicksAtItsIntervalAndDrivesOnlyItsOwnPart)
     fire("TimSya");
     QStringList resting;
     for (int n = 0; n < 5; ++n)
-        resting << QString::fromStdString(render(chatterLine(ChatterSet::Resting, n), state().PetName, state().OwnerName));
+        resting << QString::fromStdString(
+            render(chatterLine(ChatterSet::Resting, n), state().PetName, state().OwnerName));
     EXPECT_TRUE(resting.contains(text("Lbl"))) << text("Lbl").toStdString();
     EXPECT_EQ(state().Hour, hour + 1);
 }
@@ -92,7 +93,7 @@ TEST_F(WiringTest, ASceneMarksTheSpeechLineAndItsClickHintUntilItEndsAndAnAnswer
     window->game().IventStt("おはな");
     EXPECT_EQ(speech()->palette().color(QPalette::WindowText), scene);
     EXPECT_FALSE(text("LblKazari").isEmpty());
-    clickSpeech();  // to the page that offers the answers
+    clickSpeech();                 // to the page that offers the answers
     clickSpeech(Qt::RightButton);  // the right answer raises the song
     EXPECT_TRUE(text("LblStr").startsWith(QStringLiteral("歌詩\u3000\u3000%1\n").arg(state().Status[Song])));
     EXPECT_GT(state().Status[Song], 0);

@@ -154,7 +154,7 @@ Script haggardDancer()
 const Script& endingScript(int n)
 {
     static const std::array<Script, EndingCount> scripts = {
-        royalLover(), lovers(), ordinaryLife(), singer(), dancer(),
+        royalLover(),   lovers(),       ordinaryLife(),  singer(),        dancer(),
         lovingSinger(), lovingDancer(), haggardSinger(), haggardDancer(),
     };
     return scripts.at(n);

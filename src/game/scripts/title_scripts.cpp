@@ -9,8 +9,10 @@ using namespace script;
 
 namespace {
 
-const NameQuestion OwnerQuestion{true, "呼び名を決めてね", "貴方の呼び名：５文字\nななしは「ゆひこ」になります", "ゆひこ"};
-const NameQuestion PetQuestion{false, "呼び名を決めてね", "もこぴの呼び名：５文字\nななしは「やちうみ」になります", "やちうみ"};
+const NameQuestion OwnerQuestion{true, "呼び名を決めてね", "貴方の呼び名：５文字\nななしは「ゆひこ」になります",
+                                 "ゆひこ"};
+const NameQuestion PetQuestion{false, "呼び名を決めてね", "もこぴの呼び名：５文字\nななしは「やちうみ」になります",
+                               "やちうみ"};
 
 Step greeting()
 {

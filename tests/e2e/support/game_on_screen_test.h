@@ -211,8 +211,8 @@ protected:
     std::string picture() const
     {
         const auto small = [](const QImage& image) {
-            return image.convertToFormat(QImage::Format_RGB888).scaled(32, 32, Qt::IgnoreAspectRatio,
-                                                                       Qt::SmoothTransformation);
+            return image.convertToFormat(QImage::Format_RGB888)
+                .scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         };
         if (pictures_.empty())
             for (const QString& file : QDir(folder_.path()).entryList({"*.bmp"}))
@@ -224,9 +224,10 @@ protected:
                 sum += std::abs(shot.constBits()[i] - picture.constBits()[i]);
             return sum;
         };
-        return std::min_element(pictures_.begin(), pictures_.end(), [&](const auto& a, const auto& b) {
-                   return difference(a.second) < difference(b.second);
-               })->first;
+        return std::min_element(
+                   pictures_.begin(), pictures_.end(),
+                   [&](const auto& a, const auto& b) { return difference(a.second) < difference(b.second); })
+            ->first;
     }
     void waitForPicture(const std::string& what, const std::vector<std::string>& files) const
     {
@@ -280,8 +281,8 @@ private:
         if (hands_ == Hands::KeysOnly)
             return keys({key});
         const QPoint rest(window_.geometry.right() - 10, window_.geometry.top() + menuBarHeight_ / 2);
-        screen_.xdotool({"mousemove", QString::number(area.center().x()), QString::number(area.center().y()),
-                         "click", "1", "mousemove", QString::number(rest.x()), QString::number(rest.y())});
+        screen_.xdotool({"mousemove", QString::number(area.center().x()), QString::number(area.center().y()), "click",
+                         "1", "mousemove", QString::number(rest.x()), QString::number(rest.y())});
     }
     void keys(const QStringList& names) const { screen_.xdotool(QStringList{"key", "--delay", "40"} + names); }
     // Keystrokes go to a window only once it has the input focus; with no

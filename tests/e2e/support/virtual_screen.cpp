@@ -34,9 +34,9 @@ VirtualScreen::~VirtualScreen()
 
 QImage VirtualScreen::grab(const QRect& area) const
 {
-    XImage* image = XGetImage(display_, DefaultRootWindow(display_), area.x(), area.y(),
-                              static_cast<unsigned>(area.width()), static_cast<unsigned>(area.height()), AllPlanes,
-                              ZPixmap);
+    XImage* image =
+        XGetImage(display_, DefaultRootWindow(display_), area.x(), area.y(), static_cast<unsigned>(area.width()),
+                  static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
     if (image == nullptr)
         throw std::runtime_error("cannot read the screen");
     // Depth 24 in 32-bit little-endian pixels: QImage's RGB32.

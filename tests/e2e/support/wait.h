@@ -13,8 +13,7 @@ inline constexpr std::chrono::milliseconds PatientWait{20000};
 
 // Polls `done()` until it holds; throws, naming what it waited for, when the
 // time is up. A test that throws fails with that message.
-template <typename Condition>
-void waitUntil(const std::string& what, Condition done)
+template <typename Condition> void waitUntil(const std::string& what, Condition done)
 {
     const auto deadline = std::chrono::steady_clock::now() + PatientWait;
     while (!done()) {
