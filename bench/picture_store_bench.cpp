@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cost of the pictures at the pet area's size, at pixel ratio 1 and 2:
 // looking for every file as start-up does, and a first showing of a picture
 // (read, decode and smooth scale, or a copy from the cache of scaled

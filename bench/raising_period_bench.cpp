@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole raising period played by the game alone, in game hours per second,
 // beside the generator draws that one hour needs: the floor an hour cannot
 // beat. Target: an hour costs no more than three times its draws.

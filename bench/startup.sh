@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up and memory of the game beside an empty Qt window, under Xvfb on a
 # 1366 x 768 screen: once with no window manager, once under openbox.
 #   bench/startup.sh [BUILD_FOLDER [ROUNDS [MEMORY_ROUNDS]]]

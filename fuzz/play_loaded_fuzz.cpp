@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for what a hand-edited save can do to play: a record the
 // decoder accepts (day 255, hour -32768, values at the 16-bit limits...) is
 // loaded into a game that is then played a few hundred random steps. Under

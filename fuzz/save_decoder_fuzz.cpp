@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the save file decoder: any bytes must be decoded or
 // refused without a crash, and a decoded record must survive a save and load.
 #include <cstdint>

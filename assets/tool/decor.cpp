@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Small things placed around the pet: notes, hearts, sparkles, tears, props.
 // Each is drawn about one unit across; placeItem() moves and sizes it.
 #include "drawers.h"

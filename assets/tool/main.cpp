@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // mokopi_artgen: turns the picture and sound recipes into the files the game
 // loads. Called by the build, one recipe at a time.
 #include "canvas.h"

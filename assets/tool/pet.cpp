@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // もこぴ: one drawing with parameters, so every picture shows the same
 // creature. Everything is drawn around the body centre with the body radius
 // as the unit; the feet stand on y = 1.08.

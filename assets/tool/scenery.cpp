@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Backgrounds: each fills the whole 1000 x 1000 canvas. Light pastel
 // everywhere except where a story needs a grey day or a night far from home.
 #include "drawers.h"

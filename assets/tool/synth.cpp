@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A tiny synthesizer: each note is one oscillator with an envelope, summed
 // into a mono buffer, faded at the ends and scaled to a common loudness.
 #include "synth.h"

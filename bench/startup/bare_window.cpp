@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick of start-up: an empty Qt window of the game's outer size,
 // two thirds of the screen height square, timed to its first frame; with
 // "text", the same window showing one line of Japanese in the game's font.

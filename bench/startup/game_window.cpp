@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's own start-up, as the program runs it, timed to the first frame
 // that shows the title picture. In memory mode it then plays: through the
 // title and the naming (names cancelled: the default ones) into the running

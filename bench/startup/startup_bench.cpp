@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up and memory of the game beside an empty Qt window of the same size,
 // on the display in DISPLAY (run it under Xvfb, with and without a window
 // manager: bench/startup.sh does both).

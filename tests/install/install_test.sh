@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game as a player gets it. One case per run:
 #   layout      cmake --install puts every file in its place; the installed
 #               mokopi answers --version and --help with no display at all

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the game the way the program does, from wherever this probe is
 // copied: the same name, the same folders and the real picture files. Then
 // saves, changes the owner's name and loads, printing the folders, every box

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A save, a load or the folder lock in a process of its own, so that the tests
 // can run them as an unprivileged user and stop one that blocks.
 //   save_file_probe save PATH    writes a short record; prints "saved" or why not

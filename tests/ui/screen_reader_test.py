@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Reads the real game the way a screen reader does.
 
 Starts the built program on an X server of its own with accessibility on,
