@@ -16,6 +16,8 @@
 namespace {
 
 using namespace mokopi;
+using namespace mokopi::game;
+using namespace mokopi::media;
 
 // The pet area of the window on a 768-pixel-high screen.
 const QSize PetArea(410, 395);

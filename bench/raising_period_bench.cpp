@@ -16,6 +16,8 @@
 namespace {
 
 using namespace mokopi;
+using namespace mokopi::game;
+using mokopi::persist::unsavableCharacters;
 
 constexpr std::uint64_t Seed = 20240601;
 

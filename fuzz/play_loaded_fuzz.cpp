@@ -19,6 +19,8 @@
 namespace {
 
 using namespace mokopi;
+using namespace mokopi::game;
+using namespace mokopi::persist;
 
 constexpr int Steps = 300;
 

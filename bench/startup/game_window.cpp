@@ -14,12 +14,14 @@
 #include "first_paint.h"
 #include "game/game.h"
 #include "ui/dialogs.h"
+#include "ui/game_session.h"
 #include "ui/main_window.h"
 #include "ui/run_game.h"
 
 namespace {
 
 using namespace mokopi;
+using namespace mokopi::game;
 
 // Cancels every question; a fatal box is printed instead of shown.
 struct SilentDialogs final : ui::Dialogs {
@@ -46,16 +48,17 @@ int main(int argc, char* argv[])
     const QString appFolder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     ui::prepareApplication(app);
     SilentDialogs dialogs;
-    ui::MainWindow window(dialogs, std::make_unique<ClockSeededRandom>(20240601),
-                          ui::WindowOptions{{appFolder, appFolder}, 0, {}, {}});
+    ui::MainWindow window;
+    ui::GameSession session(window, dialogs, std::make_unique<ClockSeededRandom>(20240601),
+                            ui::SessionOptions{{appFolder, appFolder}, {}, {}});
     QWidget* pet = window.findChild<QWidget*>(QStringLiteral("IMG"));
-    bench::FirstPaintReporter reporter([&](QObject* watched) { return watched == pet && window.isRunning(); },
+    bench::FirstPaintReporter reporter([&](QObject* watched) { return watched == pet && session.isRunning(); },
                                        [&, memory] {
                                            if (!memory)
                                                return QCoreApplication::exit(0);
                                            std::printf("pet %d %d %g\n", pet->width(), pet->height(),
                                                        pet->devicePixelRatioF());
-                                           playUntilTheClockRuns(window.game());
+                                           playUntilTheClockRuns(session.game());
                                            QTimer::singleShot(bench::PlayMs, &bench::reportMemoryAndQuit);
                                        });
     window.show();

@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     mokopi::app::answerInformationOptions(argc, argv);
     QApplication app(argc, argv);
     mokopi::app::refuseUnknownArguments(app);
-    mokopi::ui::WindowOptions options;
+    mokopi::ui::SessionOptions options;
     options.folders = mokopi::ui::appFolders();
     mokopi::ui::QtDialogs dialogs;
     return mokopi::ui::runGame(app, dialogs, std::move(options));

@@ -3,7 +3,9 @@
 
 #include "game/animation.h"
 
-namespace mokopi {
+#include "game/endings.h"
+
+namespace mokopi::game {
 
 namespace {
 
@@ -26,9 +28,9 @@ Picture everydayPair(const std::array<std::int16_t, 4>& status)
 std::optional<Picture> animationPicture(const SceneValue& scene, const std::array<std::int16_t, 4>& status, int frame)
 {
     if (const auto ending = scene.endingNumber()) {
-        if (*ending < 0 || *ending > 8)
+        if (*ending < 0 || *ending >= EndingCount)
             return std::nullopt;
-        return endingPicture(*ending, frame);
+        return game::ending(*ending).pictures[frame];
     }
     const std::string* name = scene.name();
     if (scene.isNone() || (name && *name == "open"))
@@ -36,4 +38,4 @@ std::optional<Picture> animationPicture(const SceneValue& scene, const std::arra
     return std::nullopt;
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::game

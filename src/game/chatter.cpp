@@ -5,7 +5,7 @@
 
 #include "game/game.h"
 
-namespace mokopi {
+namespace mokopi::game {
 
 namespace {
 
@@ -53,4 +53,4 @@ void Game::TimSya_Timer()
     showSpeech(chatterLine(chatterSet(s_.Status, s_.Command), n));
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::game

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace mokopi {
+namespace mokopi::game {
 
 enum class ChatterSet { WornOut, LovesSinging, LovesDancing, Singing, Dancing, Resting };
 
@@ -17,4 +17,4 @@ ChatterSet chatterSet(const std::array<std::int16_t, 4>& status, std::uint8_t co
 // Line n (0..4) of a set, as a page text template.
 std::string_view chatterLine(ChatterSet set, int n);
 
-}  // namespace mokopi
+}  // namespace mokopi::game

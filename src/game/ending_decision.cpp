@@ -3,29 +3,29 @@
 
 #include "game/ending_decision.h"
 
-namespace mokopi {
+namespace mokopi::game {
 
-int decideEnding(const std::array<std::int16_t, 4>& status)
+EndingId decideEnding(const std::array<std::int16_t, 4>& status)
 {
     const int song = status[0], dance = status[1], fatigue = status[2], affection = status[3];
 
     // Fatigue up to 150 still allows the two love endings, while 150 already
     // wears the singer and the dancer out: the limits overlap on purpose.
     if (song >= 200 && dance >= 200 && affection >= 200 && fatigue <= 150)
-        return 0;
+        return EndingId::RoyalLover;
     if (affection >= song && affection >= dance && affection >= 200 && fatigue <= 150)
-        return 1;
+        return EndingId::Lovers;
     if (song >= dance && song >= affection && song >= 200) {
         if (fatigue >= 150)
-            return 7;
-        return affection >= 150 ? 5 : 3;
+            return EndingId::HaggardSinger;
+        return affection >= 150 ? EndingId::LovingSinger : EndingId::Singer;
     }
     if (dance >= song && dance >= affection && dance >= 200) {
         if (fatigue >= 150)
-            return 8;
-        return affection >= 150 ? 6 : 4;
+            return EndingId::HaggardDancer;
+        return affection >= 150 ? EndingId::LovingDancer : EndingId::Dancer;
     }
-    return 2;
+    return EndingId::OrdinaryLife;
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::game

@@ -6,9 +6,11 @@
 #include <array>
 #include <cstdint>
 
-namespace mokopi {
+#include "game/endings.h"
 
-// The ending (0..8) the pet's values lead to: song, dance, fatigue, affection.
-int decideEnding(const std::array<std::int16_t, 4>& status);
+namespace mokopi::game {
 
-}  // namespace mokopi
+// The ending the pet's values lead to: song, dance, fatigue, affection.
+EndingId decideEnding(const std::array<std::int16_t, 4>& status);
+
+}  // namespace mokopi::game

@@ -5,9 +5,9 @@
 
 #include "game/animation.h"
 #include "game/ending_decision.h"
-#include "game/scripts/scene_names.h"
+#include "game/scene_names.h"
 
-namespace mokopi {
+namespace mokopi::game {
 
 void Game::Form_Load()
 {
@@ -43,7 +43,7 @@ void Game::EndingEnd()
 
 void Game::EndingStt()
 {
-    const int n = decideEnding(s_.Status);
+    const int n = number(decideEnding(s_.Status));
     s_.EndingCleared[n] = true;
     out_.showClearedEndings(s_.EndingCleared);
     IventStt(SceneValue::ending(static_cast<std::int16_t>(n)));
@@ -51,7 +51,7 @@ void Game::EndingStt()
 
 void Game::mnuEnding_Click(int ending)
 {
-    if (ending < 0 || ending >= 9 || !s_.EndingCleared[ending])
+    if (ending < 0 || ending >= EndingCount || !s_.EndingCleared[ending])
         return;
     if (!out_.askYesNo("エンディングを回想して終了します"))
         return;
@@ -97,7 +97,7 @@ void Game::Hyouji()
         s_.panelBackground = colours->background;
         s_.panelText = colours->text;
     }
-    out_.showStatus(StatusView{s_.Hour, s_.Day, s_.Status, s_.panelBackground, s_.panelText, s_.Status[Fatigue]});
+    out_.showStatus(statusView(s_.Hour, s_.Day, s_.Status, s_.panelBackground, s_.panelText));
 }
 
 SaveRecord Game::saveRecord() const
@@ -128,4 +128,4 @@ void Game::setClockRunning(bool running)
     out_.setClock(s_.clockRunning, s_.clockIntervalMs);
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::game

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/endings.h"
 #include "game/outside.h"
 #include "game/random.h"
 #include "game/rgb.h"
@@ -16,10 +17,14 @@
 #include "game/scene_value.h"
 #include "game/script.h"
 
-namespace mokopi {
+namespace mokopi::game {
 
+// The game's three timers: the clock (one game hour a tick, faster in the
+// super-fast mode), the pet's animation and its chatter.
 inline constexpr int NormalClockMs = 500;
 inline constexpr int SuperFastClockMs = 100;
+inline constexpr int AnimationTickMs = 100;
+inline constexpr int ChatterTickMs = 1000;
 
 enum Value : std::uint8_t { Song = 0, Dance = 1, Fatigue = 2, Affection = 3 };
 enum CommandId : std::uint8_t { SongCommand = 0, DanceCommand = 1, RestCommand = 2 };
@@ -40,12 +45,12 @@ struct GameState {
     std::uint8_t AnimFrame = 0;
     bool GameStarted = false;
 
-    std::array<bool, 9> EndingCleared{};  // mnuEnding(i) enabled
-    bool soundOn = true;                  // mnuBGM checked
-    bool superFast = true;                // mnuMODE checked (start-up clears it)
-    bool eventsOn = true;                 // mnuIVENT checked
-    bool clockRunning = false;            // Tim enabled
-    int clockIntervalMs = 0;              // Tim interval
+    ClearedEndings EndingCleared{};  // mnuEnding(i) enabled
+    bool soundOn = true;             // mnuBGM checked
+    bool superFast = true;           // mnuMODE checked (start-up clears it)
+    bool eventsOn = true;            // mnuIVENT checked
+    bool clockRunning = false;       // Tim enabled
+    int clockIntervalMs = 0;         // Tim interval
 
     Rgb panelBackground{0, 0, 0};  // PicStr
     Rgb panelText{0, 0, 0};        // LblStr
@@ -115,4 +120,4 @@ private:
     GameState s_;
 };
 
-}  // namespace mokopi
+}  // namespace mokopi::game

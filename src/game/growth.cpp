@@ -6,9 +6,9 @@
 #include <limits>
 
 #include "game/game.h"
-#include "game/scripts/scene_names.h"
+#include "game/scene_names.h"
 
-namespace mokopi {
+namespace mokopi::game {
 
 namespace {
 
@@ -134,4 +134,4 @@ void Game::IMG_MouseDown()
         HourTick();
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::game

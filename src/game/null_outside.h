@@ -5,7 +5,7 @@
 
 #include "game/outside.h"
 
-namespace mokopi {
+namespace mokopi::game {
 
 // An outside with nothing behind it, for plays without a window: it shows
 // nothing, cancels every name box and gives one fixed answer to every
@@ -22,7 +22,7 @@ public:
     void setClock(bool, int) override {}
     void selectCommand(int) override {}
     void showSwitches(bool, bool, bool) override {}
-    void showClearedEndings(const std::array<bool, 9>&) override {}
+    void showClearedEndings(const ClearedEndings&) override {}
     void playSound(int) override {}
     std::string askText(const std::string&, const std::string&) override { return {}; }
     void tell(const std::string&) override {}
@@ -32,4 +32,4 @@ private:
     bool answerYes_;
 };
 
-}  // namespace mokopi
+}  // namespace mokopi::game

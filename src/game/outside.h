@@ -6,11 +6,12 @@
 #include <array>
 #include <string>
 
+#include "game/endings.h"
 #include "game/picture_id.h"
 #include "game/rgb.h"
 #include "game/status_display.h"
 
-namespace mokopi {
+namespace mokopi::game {
 
 // Everything the player sees or hears leaves the game through here. The
 // window implements it; tests record it. Texts are UTF-8, line breaks CR LF.
@@ -34,7 +35,7 @@ public:
 
     // The menu mirrors the switches and the cleared endings the game holds.
     virtual void showSwitches(bool soundOn, bool superFast, bool eventsOn) = 0;
-    virtual void showClearedEndings(const std::array<bool, 9>& cleared) = 0;
+    virtual void showClearedEndings(const ClearedEndings& cleared) = 0;
 
     virtual void playSound(int sound) = 0;
 
@@ -44,4 +45,4 @@ public:
     virtual bool askYesNo(const std::string& text) = 0;
 };
 
-}  // namespace mokopi
+}  // namespace mokopi::game

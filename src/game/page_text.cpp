@@ -3,7 +3,7 @@
 
 #include "game/page_text.h"
 
-namespace mokopi {
+namespace mokopi::game {
 
 std::string render(std::string_view textTemplate, const std::string& petName, const std::string& ownerName)
 {
@@ -31,4 +31,4 @@ std::string render(std::string_view textTemplate, const std::string& petName, co
     return text;
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::game

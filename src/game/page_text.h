@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace mokopi {
+namespace mokopi::game {
 
 // Page texts are written as templates: "{pet}" and "{owner}" stand for the
 // two names and "\n" for a line break. render() fills them in one pass, so a
@@ -14,4 +14,4 @@ namespace mokopi {
 // line break into CR LF.
 std::string render(std::string_view textTemplate, const std::string& petName, const std::string& ownerName);
 
-}  // namespace mokopi
+}  // namespace mokopi::game

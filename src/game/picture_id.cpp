@@ -3,7 +3,7 @@
 
 #include "game/picture_id.h"
 
-namespace mokopi {
+namespace mokopi::game {
 
 namespace {
 
@@ -37,4 +37,4 @@ std::string_view fileName(Picture p) { return FileNames[index(p)]; }
 
 const std::array<Picture, PictureCount>& loadOrder() { return LoadOrder; }
 
-}  // namespace mokopi
+}  // namespace mokopi::game

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace mokopi {
+namespace mokopi::game {
 
 // The pictures of the store, by their index in it. Names follow the bitmap
 // file names so that a script reads like the picture table.
@@ -64,7 +64,4 @@ const std::array<Picture, PictureCount>& loadOrder();
 inline constexpr std::string_view LoadingPictureFile = "load.bmp";
 inline constexpr std::string_view TitlePictureFile = "stt.bmp";
 
-// Frame f (0 or 1) of ending n's picture pair.
-constexpr Picture endingPicture(int n, int f) { return pictureAt(12 + 2 * n + f); }
-
-}  // namespace mokopi
+}  // namespace mokopi::game

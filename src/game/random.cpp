@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-namespace mokopi {
+namespace mokopi::game {
 
 ClockSeededRandom::ClockSeededRandom()
     : engine_(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()))
@@ -17,4 +17,4 @@ double ClockSeededRandom::next()
     return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::game

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <random>
 
-namespace mokopi {
+namespace mokopi::game {
 
 // The game's one source of chance: uniform doubles in [0, 1).
 class Random {
@@ -30,4 +30,4 @@ private:
     std::mt19937_64 engine_;
 };
 
-}  // namespace mokopi
+}  // namespace mokopi::game

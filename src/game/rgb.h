@@ -3,7 +3,7 @@
 
 #pragma once
 
-namespace mokopi {
+namespace mokopi::game {
 
 struct Rgb {
     int red = 0;
@@ -12,4 +12,4 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-}  // namespace mokopi
+}  // namespace mokopi::game

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <string>
 
-namespace mokopi {
+#include "game/endings.h"
+
+namespace mokopi::game {
 
 // What the save file carries across runs, one field per field of the file.
 struct SaveRecord {
@@ -16,10 +18,10 @@ struct SaveRecord {
     std::array<std::int16_t, 4> Status{};  // index order: song, dance, fatigue, affection
     std::int16_t Hour = 0;
     std::uint8_t Day = 0;
-    std::array<bool, 9> EndingCleared{};
+    ClearedEndings EndingCleared{};
     bool GameStarted = false;
 
     friend bool operator==(const SaveRecord&, const SaveRecord&) = default;
 };
 
-}  // namespace mokopi
+}  // namespace mokopi::game

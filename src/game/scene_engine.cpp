@@ -8,7 +8,7 @@
 #include "game/page_text.h"
 #include "game/utf8.h"
 
-namespace mokopi {
+namespace mokopi::game {
 
 namespace {
 
@@ -133,4 +133,4 @@ std::string Game::askName(const NameQuestion& question)
     }
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::game

@@ -8,7 +8,7 @@
 #include <string>
 #include <variant>
 
-namespace mokopi {
+namespace mokopi::game {
 
 // The running scene: unset, a scene name, or an ending number. Unset counts as
 // the empty name (no scene runs); a name never equals a number, so ending 0
@@ -49,4 +49,4 @@ private:
     std::variant<std::monostate, std::string, std::int16_t> value_;
 };
 
-}  // namespace mokopi
+}  // namespace mokopi::game

@@ -11,7 +11,7 @@
 #include "game/picture_id.h"
 #include "game/scene_value.h"
 
-namespace mokopi {
+namespace mokopi::game {
 
 // One change of a value on an answer: StatusAdd(index, sign * (base + R(10))).
 struct StatusChange {
@@ -62,4 +62,4 @@ using Script = std::vector<Step>;
 // The script a scene value runs, or nullptr when none matches.
 const Script* findScript(const SceneValue& scene);
 
-}  // namespace mokopi
+}  // namespace mokopi::game

@@ -3,16 +3,23 @@
 
 #include "game/status_display.h"
 
-namespace mokopi {
+namespace mokopi::game {
 
-std::string hourCaption(const StatusView& view) { return std::to_string(view.hour); }
-
-std::string dayCaption(const StatusView& view) { return std::to_string(view.day); }
-
-std::string statusCaption(const StatusView& view)
+StatusView statusView(std::int16_t hour, std::uint8_t day, const std::array<std::int16_t, 4>& status,
+                      Rgb panelBackground, Rgb panelText)
 {
-    return "歌詩　　" + std::to_string(view.status[0]) + "\r\n" + "舞踊　　" + std::to_string(view.status[1]) + "\r\n"
-        + "疲労　　" + std::to_string(view.status[2]);
+    return StatusView{
+        hour,
+        day,
+        status,
+        panelBackground,
+        panelText,
+        status[2],
+        std::to_string(hour),
+        std::to_string(day),
+        "歌詩　　" + std::to_string(status[0]) + "\r\n" + "舞踊　　" + std::to_string(status[1]) + "\r\n" + "疲労　　"
+            + std::to_string(status[2]),
+    };
 }
 
 std::optional<PanelColours> panelColours(const std::array<std::int16_t, 4>& status)
@@ -24,4 +31,4 @@ std::optional<PanelColours> panelColours(const std::array<std::int16_t, 4>& stat
     return PanelColours{Rgb{affection, dance, song}, Rgb{255 - affection, 255, 255 - song}};
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::game

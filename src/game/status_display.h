@@ -10,10 +10,11 @@
 
 #include "game/rgb.h"
 
-namespace mokopi {
+namespace mokopi::game {
 
 // Everything the redraw puts on screen: the hour, the day, the status panel
-// and the fatigue bar (its width in units of the 255-wide speech panel).
+// and the fatigue bar (its width in units of the 255-wide speech panel), with
+// the captions the labels show.
 struct StatusView {
     std::int16_t hour = 0;
     std::uint8_t day = 0;
@@ -21,13 +22,16 @@ struct StatusView {
     Rgb panelBackground;
     Rgb panelText;
     int fatigueBarWidth = 0;
+    std::string hourCaption;
+    std::string dayCaption;
+    // Song, dance and fatigue on three lines; affection is never shown as a number.
+    std::string statusCaption;
     friend bool operator==(const StatusView&, const StatusView&) = default;
 };
 
-std::string hourCaption(const StatusView& view);
-std::string dayCaption(const StatusView& view);
-// Song, dance and fatigue on three lines; affection is never shown as a number.
-std::string statusCaption(const StatusView& view);
+// The redraw of these values, the panel in these colours.
+StatusView statusView(std::int16_t hour, std::uint8_t day, const std::array<std::int16_t, 4>& status,
+                      Rgb panelBackground, Rgb panelText);
 
 struct PanelColours {
     Rgb background;
@@ -38,4 +42,4 @@ struct PanelColours {
 // outside 0..255 (the panel then keeps its colours).
 std::optional<PanelColours> panelColours(const std::array<std::int16_t, 4>& status);
 
-}  // namespace mokopi
+}  // namespace mokopi::game

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace mokopi {
+namespace mokopi::game {
 
 CodePoint nextCodePoint(std::string_view text, std::size_t at)
 {
@@ -47,4 +47,4 @@ std::string firstCharacters(std::string_view utf8, std::size_t count)
     return std::string(utf8.substr(0, end));
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::game

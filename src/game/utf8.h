@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace mokopi {
+namespace mokopi::game {
 
 // One character of UTF-8 text: its code point and its length in bytes. A
 // length of 0 marks a malformed sequence (a stray or cut-off byte, an
@@ -27,4 +27,4 @@ constexpr bool isControlCharacter(char32_t c) { return c < 0x20 || (c >= 0x7F &&
 // splitting one; a malformed byte counts as a character of its own.
 std::string firstCharacters(std::string_view utf8, std::size_t count);
 
-}  // namespace mokopi
+}  // namespace mokopi::game

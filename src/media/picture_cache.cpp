@@ -12,7 +12,7 @@
 #include <cstring>
 #include <filesystem>
 
-namespace mokopi {
+namespace mokopi::media {
 
 namespace {
 
@@ -111,4 +111,4 @@ void PictureCache::store(const QFileInfo& source, const QImage& scaled, qreal pi
         part.setAutoRemove(false);  // it is the entry now
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::media

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QString>
 
-namespace mokopi {
+namespace mokopi::media {
 
 // Pictures already scaled to the pet area, kept on disk between runs so that
 // a start or a first showing copies pixels instead of decoding and scaling.
@@ -35,4 +35,4 @@ private:
     QString folder_;
 };
 
-}  // namespace mokopi
+}  // namespace mokopi::media

@@ -7,18 +7,11 @@
 #include <QImage>
 #include <QImageReader>
 
-namespace mokopi {
+namespace mokopi::media {
+
+using game::Picture;
 
 namespace {
-
-// The ending n whose pair holds p, if p is an ending picture.
-std::optional<int> endingOf(Picture p)
-{
-    const int first = index(endingPicture(0, 0)), last = index(endingPicture(8, 1));
-    if (index(p) < first || index(p) > last)
-        return std::nullopt;
-    return (index(p) - first) / 2;
-}
 
 QImage decodeScaled(const QString& path, QSize pixelSize)
 {
@@ -34,6 +27,11 @@ QImage decodeScaled(const QString& path, QSize pixelSize)
 }
 
 }  // namespace
+
+bool holdsPictures(const QString& folder)
+{
+    return QFileInfo::exists(folder + QString::fromUtf8(game::LoadingPictureFile));
+}
 
 PictureFileError::PictureFileError(QString path, Kind kind)
     : std::runtime_error((kind == Kind::Missing ? "missing picture file: " : "unreadable picture file: ")
@@ -61,10 +59,10 @@ QFileInfo PictureStore::existingFile(std::string_view fileName) const
 
 void PictureStore::checkFiles() const
 {
-    existingFile(LoadingPictureFile);
-    for (Picture p : loadOrder())
+    existingFile(game::LoadingPictureFile);
+    for (Picture p : game::loadOrder())
         existingFile(fileName(p));
-    existingFile(TitlePictureFile);
+    existingFile(game::TitlePictureFile);
 }
 
 QPixmap PictureStore::read(std::string_view fileName, const PictureDisplay& display) const
@@ -87,7 +85,7 @@ QPixmap PictureStore::picture(Picture p, const PictureDisplay& display)
         heldEnding_.reset();
         display_ = display;
     }
-    const std::optional<int> ending = endingOf(p);
+    const std::optional<game::EndingId> ending = game::endingShowing(p);
     if (ending != heldEnding_)
         letGoOfEnding();
     QPixmap& held = held_[index(p)];
@@ -101,16 +99,16 @@ QPixmap PictureStore::picture(Picture p, const PictureDisplay& display)
 QPixmap PictureStore::title(const PictureDisplay& display)
 {
     letGoOfEnding();
-    return read(TitlePictureFile, display);
+    return read(game::TitlePictureFile, display);
 }
 
 void PictureStore::letGoOfEnding()
 {
     if (!heldEnding_)
         return;
-    held_[index(endingPicture(*heldEnding_, 0))] = QPixmap();
-    held_[index(endingPicture(*heldEnding_, 1))] = QPixmap();
+    for (Picture p : game::ending(*heldEnding_).pictures)
+        held_[index(p)] = QPixmap();
     heldEnding_.reset();
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::media

@@ -12,10 +12,11 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "game/endings.h"
 #include "game/picture_id.h"
 #include "media/picture_cache.h"
 
-namespace mokopi {
+namespace mokopi::media {
 
 // A picture file that is missing or cannot be decoded. The game cannot run
 // without its pictures, so the window ends the program on this.
@@ -31,6 +32,10 @@ private:
     QString path_;
     Kind kind_;
 };
+
+// Whether the folder (ending in "/") holds the game's pictures: its loading
+// card, the first of them the game looks for.
+bool holdsPictures(const QString& folder);
 
 // Where and how large pictures are drawn: the pet area's size in the
 // window's own units and the screen's device pixel ratio.
@@ -65,12 +70,12 @@ public:
 
     // A stored picture at display. Held pictures of another display are let
     // go and read again. Throws PictureFileError.
-    QPixmap picture(Picture p, const PictureDisplay& display);
+    QPixmap picture(game::Picture p, const PictureDisplay& display);
 
     // The title picture at display, read from its file. Throws PictureFileError.
     QPixmap title(const PictureDisplay& display);
 
-    bool isHeld(Picture p) const { return !held_[index(p)].isNull(); }
+    bool isHeld(game::Picture p) const { return !held_[index(p)].isNull(); }
     QString pathOf(std::string_view fileName) const;
 
 private:
@@ -83,8 +88,8 @@ private:
     QString appPath_;
     PictureCache cache_;
     PictureDisplay display_;
-    std::array<QPixmap, PictureCount> held_;
-    std::optional<int> heldEnding_;
+    std::array<QPixmap, game::PictureCount> held_;
+    std::optional<game::EndingId> heldEnding_;
 };
 
-}  // namespace mokopi
+}  // namespace mokopi::media

@@ -5,7 +5,7 @@
 
 #include <QUrl>
 
-namespace mokopi {
+namespace mokopi::media {
 
 namespace {
 constexpr const char* FileNames[SoundBank::Count] = {"uta.wav", "odori.wav", "hirou.wav", "ai.wav"};
@@ -54,4 +54,4 @@ QSoundEffect::Status SoundBank::status(int i) const
     return effects_[i]->status();
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::media

@@ -9,7 +9,7 @@
 #include <array>
 #include <memory>
 
-namespace mokopi {
+namespace mokopi::media {
 
 // The four sound effects, one player each, opened once at start-up so that a
 // command click only restarts an already loaded sound. A missing file or a
@@ -42,4 +42,4 @@ private:
     bool open_ = false;
 };
 
-}  // namespace mokopi
+}  // namespace mokopi::media

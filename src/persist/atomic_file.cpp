@@ -14,7 +14,7 @@
 #include <ctime>
 #include <random>
 
-namespace mokopi {
+namespace mokopi::persist {
 namespace {
 
 // The same limit as the kernel's for one path.
@@ -176,4 +176,4 @@ void removeStaleTemporaryCopies(const std::string& path, std::chrono::seconds ag
     ::closedir(listing);
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::persist

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace mokopi {
+namespace mokopi::persist {
 
 // Where a path leads once the symbolic links at its end are followed: the
 // file itself, which may not exist yet, or the errno that stopped the way.
@@ -31,4 +31,4 @@ int replaceAtomically(const std::string& path, std::string_view bytes, std::opti
 // more than `age` ago: what a save killed before its rename left behind.
 void removeStaleTemporaryCopies(const std::string& path, std::chrono::seconds age);
 
-}  // namespace mokopi
+}  // namespace mokopi::persist

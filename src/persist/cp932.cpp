@@ -10,7 +10,12 @@
 #include <algorithm>
 #include <cerrno>
 
-namespace mokopi {
+namespace mokopi::persist {
+
+using game::CodePoint;
+using game::isControlCharacter;
+using game::nextCodePoint;
+
 namespace {
 
 // One conversion through iconv, all or nothing: any byte or character the
@@ -103,4 +108,4 @@ std::string withSavableCharacters(std::string_view utf8Name)
     return kept;
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::persist

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace mokopi {
+namespace mokopi::persist {
 
 // Text of the save file is code page 932 (Microsoft's Shift-JIS); inside the
 // game it is UTF-8. Both directions go through glibc's iconv.
@@ -29,4 +29,4 @@ std::vector<std::string> unsavableCharacters(std::string_view utf8Name);
 // by "?": what a save writes for a name that was not checked first.
 std::string withSavableCharacters(std::string_view utf8Name);
 
-}  // namespace mokopi
+}  // namespace mokopi::persist

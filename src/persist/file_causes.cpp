@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-namespace mokopi {
+namespace mokopi::persist {
 
 std::string causeOf(int error, FileAccess access)
 {
@@ -57,4 +57,4 @@ std::optional<std::string> notASaveFile(const struct stat& found)
     return "セーブファイルではありません";
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::persist

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace mokopi {
+namespace mokopi::persist {
 
 // The biggest file taken for a save file. A real one is about a hundred bytes;
 // reading no further keeps a wrong file from filling memory, and a save never
@@ -28,4 +28,4 @@ std::string causeOf(int error, FileAccess access);
 // be read or replaced.
 std::optional<std::string> notASaveFile(const struct stat& found);
 
-}  // namespace mokopi
+}  // namespace mokopi::persist

@@ -12,10 +12,16 @@
 #include "game/utf8.h"
 #include "persist/cp932.h"
 
-namespace mokopi {
+namespace mokopi::persist {
+
+using game::nextCodePoint;
+using game::SaveRecord;
+
 namespace {
 
-constexpr std::size_t FieldCount = 18;
+// The two names, the four values, the hour, the day, a flag per ending and
+// whether the game has started.
+constexpr std::size_t FieldCount = 2 + 4 + 2 + game::EndingCount + 1;
 // Where the values sit in the file: affection first, then song, dance, fatigue.
 constexpr std::array<std::size_t, 4> StatusInFileOrder{3, 0, 1, 2};
 
@@ -224,4 +230,4 @@ std::variant<SaveRecord, DecodeError> decodeSaveRecord(std::string_view bytes)
     return record;
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::persist

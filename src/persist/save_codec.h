@@ -9,7 +9,7 @@
 
 #include "game/save_record.h"
 
-namespace mokopi {
+namespace mokopi::persist {
 
 // Why a save file was refused, in a few Japanese words for the message box.
 struct DecodeError {
@@ -19,13 +19,13 @@ struct DecodeError {
 // The record as the bytes of the file: one line of 18 comma-separated fields
 // in code page 932, ended by CR LF. Names should be savable (see cp932.h);
 // a character that is not is written as "?" so the file always loads.
-std::string encodeSaveRecord(const SaveRecord& record);
+std::string encodeSaveRecord(const game::SaveRecord& record);
 
 // The bytes of a save file checked whole: a record, or why it was refused.
 // Reads code page 932, or UTF-8 when the file is valid UTF-8 with non-ASCII
 // bytes (a player's edit; a byte order mark is allowed). Accepts a last line
 // without CR LF, an LF-only line end and blank lines after the record; values
 // within their types are taken as they are.
-std::variant<SaveRecord, DecodeError> decodeSaveRecord(std::string_view bytes);
+std::variant<game::SaveRecord, DecodeError> decodeSaveRecord(std::string_view bytes);
 
-}  // namespace mokopi
+}  // namespace mokopi::persist

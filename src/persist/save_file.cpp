@@ -14,7 +14,7 @@
 #include "persist/atomic_file.h"
 #include "persist/file_causes.h"
 
-namespace mokopi {
+namespace mokopi::persist {
 namespace {
 
 // Older than any save in progress: a save takes well under a second.
@@ -111,4 +111,4 @@ std::variant<std::monostate, FileError> writeSaveFile(const QString& path, const
     return std::monostate{};
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::persist

@@ -8,7 +8,7 @@
 #include <string>
 #include <variant>
 
-namespace mokopi {
+namespace mokopi::persist {
 
 struct FileError {
     std::string reason;  // the cause in a few Japanese words, for the message box
@@ -27,4 +27,4 @@ std::variant<std::string, FileError> readSaveFile(const QString& path);
 // minute old.
 std::variant<std::monostate, FileError> writeSaveFile(const QString& path, const std::string& bytes);
 
-}  // namespace mokopi
+}  // namespace mokopi::persist

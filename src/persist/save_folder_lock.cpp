@@ -5,7 +5,7 @@
 
 #include <QDir>
 
-namespace mokopi {
+namespace mokopi::persist {
 
 SaveFolderLock::SaveFolderLock(const QString& folder) : lock_(QDir(folder).filePath(QLatin1String(SaveLockFileName)))
 {
@@ -15,4 +15,4 @@ SaveFolderLock::SaveFolderLock(const QString& folder) : lock_(QDir(folder).fileP
     heldElsewhere_ = !lock_.tryLock(0) && lock_.error() == QLockFile::LockFailedError;
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::persist

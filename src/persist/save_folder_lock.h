@@ -6,7 +6,7 @@
 #include <QLockFile>
 #include <QString>
 
-namespace mokopi {
+namespace mokopi::persist {
 
 // The lock file beside the save file.
 inline constexpr const char* SaveLockFileName = "mokopi.dat.lock";
@@ -28,4 +28,4 @@ private:
     bool heldElsewhere_ = false;
 };
 
-}  // namespace mokopi
+}  // namespace mokopi::persist

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "game/endings.h"
 #include "ui/pet_picture.h"
 #include "ui/speech_panel.h"
 
@@ -163,8 +164,11 @@ void setSpokenName(QWidget* control, const QString& name)
         control->setAccessibleName(name);
 }
 
-QString pictureName(Picture picture)
+QString pictureName(game::Picture picture)
 {
+    using game::Picture;
+    if (const auto ending = game::endingShowing(picture))
+        return QString::fromUtf8(game::ending(*ending).spokenName);
     const char* name = "";
     switch (picture) {
     case Picture::t0:
@@ -183,32 +187,15 @@ QString pictureName(Picture picture)
     case Picture::kanasimi: name = "悲しんでいるもこぴ"; break;
     case Picture::raku: name = "楽しそうなもこぴ"; break;
     case Picture::did: name = "お別れのもこぴ"; break;
-    case Picture::endmix0:
-    case Picture::endmix1: name = "王宮の恋人になったもこぴ"; break;
-    case Picture::endai0:
-    case Picture::endai1: name = "恋人になったもこぴ"; break;
-    case Picture::endhirou0:
-    case Picture::endhirou1: name = "さえない人生を送るもこぴ"; break;
-    case Picture::enduta0:
-    case Picture::enduta1: name = "詩歌いになったもこぴ"; break;
-    case Picture::endodori0:
-    case Picture::endodori1: name = "踊り子になったもこぴ"; break;
-    case Picture::endauta0:
-    case Picture::endauta1: name = "愛の詩歌いになったもこぴ"; break;
-    case Picture::endaodori0:
-    case Picture::endaodori1: name = "愛の踊り子になったもこぴ"; break;
-    case Picture::endhuta0:
-    case Picture::endhuta1: name = "やつれた詩歌いになったもこぴ"; break;
-    case Picture::endhodori0:
-    case Picture::endhodori1: name = "やつれた踊り子になったもこぴ"; break;
+    default: break;
     }
     return QString::fromUtf8(name);
 }
 
 QString titlePictureName() { return QStringLiteral("タイトル「もこぴ育成」"); }
 
-QString spokenHour(const StatusView& view) { return QString::fromStdString(hourCaption(view)) + QStringLiteral("時"); }
+QString spokenHour(const QString& hourCaption) { return hourCaption + QStringLiteral("時"); }
 
-QString spokenDay(const StatusView& view) { return QString::fromStdString(dayCaption(view)) + QStringLiteral("日"); }
+QString spokenDay(const QString& dayCaption) { return dayCaption + QStringLiteral("日"); }
 
 }  // namespace mokopi::ui

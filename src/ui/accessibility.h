@@ -6,7 +6,6 @@
 #include <QString>
 
 #include "game/picture_id.h"
-#include "game/status_display.h"
 
 class QWidget;
 
@@ -25,11 +24,11 @@ void describeControls(QWidget* window);
 void setSpokenName(QWidget* control, const QString& name);
 
 // What the pet picture shows, as its name.
-QString pictureName(Picture picture);
+QString pictureName(game::Picture picture);
 QString titlePictureName();
 
 // The hour and the day as they are read aloud: "23時", "23日".
-QString spokenHour(const StatusView& view);
-QString spokenDay(const StatusView& view);
+QString spokenHour(const QString& hourCaption);
+QString spokenDay(const QString& dayCaption);
 
 }  // namespace mokopi::ui

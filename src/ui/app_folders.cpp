@@ -5,11 +5,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStandardPaths>
 
-#include "game/picture_id.h"
+#include "media/picture_store.h"
 
 namespace mokopi::ui {
 
@@ -23,8 +22,7 @@ AppFolders resolveAppFolders(const QString& executableFolder, const QString& dat
                              const QString& playerDataFolder)
 {
     const QDir beside(executableFolder);
-    // The loading picture is the first file the game reads.
-    if (QFileInfo::exists(beside.filePath(QString::fromUtf8(LoadingPictureFile.data(), LoadingPictureFile.size()))))
+    if (media::holdsPictures(asFolder(executableFolder)))
         return {asFolder(executableFolder), asFolder(executableFolder)};
     return {asFolder(beside.filePath(dataFromExecutable)), asFolder(playerDataFolder)};
 }

@@ -3,10 +3,27 @@
 
 #include "ui/command_button.h"
 
+#include <QButtonGroup>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "ui/colours.h"
+
 namespace mokopi::ui {
+
+namespace {
+
+CommandButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip, const QColor& colour)
+{
+    auto* button = new CommandButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(QString::fromUtf8(tip));
+    button->setAutoFillBackground(true);
+    setColour(button, QPalette::Button, colour);
+    return button;
+}
+
+}  // namespace
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
@@ -19,7 +36,38 @@ void CommandButton::paintEvent(QPaintEvent*)
 
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, captionLines(text(), fontMetrics(), area.width()));
+}
+
+QString captionLines(const QString& caption, const QFontMetrics& metrics, int width)
+{
+    // Japanese may break between any two characters; the caption's own
+    // break point keeps "遊び方" from losing its last two.
+    const qsizetype ampersand = caption.indexOf(QStringLiteral("＆"));
+    if (metrics.horizontalAdvance(caption) <= width || ampersand < 0)
+        return caption;
+    return caption.left(ampersand + 1) + QLatin1Char('\n') + caption.mid(ampersand + 1);
+}
+
+std::array<QPushButton*, 3> makeCommandButtons(QWidget* parent, QButtonGroup* group)
+{
+    // Created in the design's order, やすむ first.
+    std::array<QPushButton*, 3> buttons{};
+    buttons[2] = makeButton(parent, "Opt2", "やすむ", "おやすみします", QColor(255, 128, 128));
+    buttons[1] = makeButton(parent, "Opt1", "おどり", "踊りを踊ります", QColor(128, 255, 128));
+    buttons[0] = makeButton(parent, "Opt0", "うた", "お歌を歌います", QColor(128, 128, 255));
+    group->setExclusive(true);
+    for (int i = 0; i < 3; ++i) {
+        buttons[i]->setCheckable(true);
+        group->addButton(buttons[i], i);
+    }
+    buttons[2]->setChecked(true);
+    return buttons;
+}
+
+QPushButton* makeHelpButton(QWidget* parent)
+{
+    return makeButton(parent, "Com", "バージョン＆遊び方", "もこぴとの遊び方を教えてあげます", QColor(255, 255, 0));
 }
 
 }  // namespace mokopi::ui

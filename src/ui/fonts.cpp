@@ -7,6 +7,8 @@
 
 namespace mokopi::ui {
 
+namespace {
+
 void installFontSubstitutions()
 {
     // The IPA fonts come first; the others keep a Japanese glyph at hand if
@@ -23,9 +25,19 @@ void installFontSubstitutions()
     QFont::insertSubstitutions(ClockFamily, {QStringLiteral("DejaVu Sans"), QStringLiteral("IPAPGothic")});
 }
 
+}  // namespace
+
+QFont inDesignFamily(QFont font, const QString& family)
+{
+    static const bool substituted = (installFontSubstitutions(), true);
+    Q_UNUSED(substituted);
+    font.setFamilies({family});
+    return font;
+}
+
 QFont designFont(const QString& family, int pointSize, QFont::Weight weight)
 {
-    QFont font(family);
+    QFont font = inDesignFamily(QFont(), family);
     font.setPointSize(pointSize);
     font.setWeight(weight);
     return font;

@@ -8,8 +8,6 @@
 #include <QKeyEvent>
 #include <QShortcut>
 
-#include "ui/pet_picture.h"
-
 namespace mokopi::ui {
 
 namespace {
@@ -55,7 +53,7 @@ void addWindowKeys(QWidget* window, const WindowKeyTargets& targets)
         QObject::connect(addKey(window, digits[i]), &QShortcut::activated, targets.commands[i],
                          &QAbstractButton::click);
     QObject::connect(addKey(window, Qt::Key_F1), &QShortcut::activated, targets.help, &QAbstractButton::click);
-    QObject::connect(addKey(window, Qt::Key_P), &QShortcut::activated, targets.pet, &PetPicture::pressed);
+    QObject::connect(addKey(window, Qt::Key_P), &QShortcut::activated, window, targets.pet);
 }
 
 void addMenuShortcuts(QAction* save, QAction* load, QAction* quit)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 class QAbstractButton;
 class QAction;
@@ -11,8 +12,6 @@ class QKeyEvent;
 class QWidget;
 
 namespace mokopi::ui {
-
-class PetPicture;
 
 // The mouse button a key on the speech line stands for, as the game's
 // button code: 1 (left, the first answer) for Space, Enter and ←; 2 (right,
@@ -29,7 +28,7 @@ bool isActivationKey(const QKeyEvent& event);
 struct WindowKeyTargets {
     std::array<QAbstractButton*, 3> commands;
     QAbstractButton* help;
-    PetPicture* pet;
+    std::function<void()> pet;
 };
 void addWindowKeys(QWidget* window, const WindowKeyTargets& targets);
 

@@ -4,90 +4,55 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QString>
 
 #include <array>
-#include <functional>
-#include <memory>
-#include <optional>
 
-#include "game/outside.h"
-#include "game/random.h"
-#include "ui/app_folders.h"
 #include "ui/grid_layout.h"
 
-class QAction;
-class QActionGroup;
 class QButtonGroup;
 class QLabel;
 class QPushButton;
-class QTimer;
-
-namespace mokopi {
-class Game;
-class PictureFileError;
-class PictureStore;
-class SoundBank;
-}  // namespace mokopi
 
 namespace mokopi::ui {
 
-class Dialogs;
+class Menus;
 class PetPicture;
 class SpeechPanel;
+class StatusPanel;
 
-struct WindowOptions {
-    // Where the pictures, sounds and icon are read, and the save file kept.
-    AppFolders folders;
-    // The screen height the layout is computed from; 0 means the primary
-    // screen's.
-    int screenHeightPixels = 0;
-    // How the program ends (exit status); by default the event loop's exit.
-    std::function<void(int)> endProgram;
-    // Where scaled pictures are kept between runs; empty means the user's
-    // cache folder.
-    QString pictureCache;
-};
-
-// Exit status after a picture file could not be read.
-inline constexpr int MissingPictureExitCode = 2;
-
-// The game's one window `Fom`. It keeps no game state: it turns clicks,
-// presses, timer ticks and menu commands into calls on the game and shows
-// what the game tells it through the Outside interface.
-class MainWindow final : public QMainWindow, public Outside {
+// The game's one window `Fom`: its controls, its menus and their layout on the
+// 10 x 10 grid. It knows nothing of the game: it reports what the player does
+// through its signals and shows what it is told.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
 public:
-    // The constructor is the game's start-up (Form_Load). random: the game's
-    // generator; null means one seeded from the clock.
-    MainWindow(Dialogs& dialogs, std::unique_ptr<Random> random, WindowOptions options = {});
-    ~MainWindow() override;
+    // Laid out for a screen this many pixels high; 0 means the primary screen's.
+    explicit MainWindow(int screenHeightPixels = 0);
 
-    Game& game() { return *game_; }
+    Menus& menus() { return *menus_; }
     const WindowLayout& layout() const { return layout_; }
-    const SoundBank& sounds() const { return *sounds_; }
-    // True once the first game has begun.
-    bool isRunning() const { return running_; }
-    bool hasStopped() const { return stopped_; }
 
-    // The start of the first game: checks that every picture file is there
-    // and begins the game with its title. Runs once, right after the window
-    // is first shown, waiting for nothing else; later calls do nothing.
-    void Form_Activate();
+    // The pet area, where pictures are shown at its size and pixel ratio.
+    const PetPicture& pet() const { return *pet_; }
+    void showPet(const QPixmap& picture, const QString& spokenName);
+    void setSpeech(const QString& text);
+    void setSpeechMarks(const QColor& textColour, const QString& clickHint);
+    void showClock(const QString& hour, const QString& day);
+    void showStatus(const QString& text, const QColor& background, const QColor& textColour, int fatigue);
+    void selectCommand(int command);
 
-    // Outside.
-    void showPicture(Picture picture) override;
-    void showTitlePicture() override;
-    void setSpeech(const std::string& text) override;
-    void setSpeechMarks(Rgb textColour, const std::string& clickHint) override;
-    void showStatus(const StatusView& view) override;
-    void setClock(bool running, int intervalMs) override;
-    void selectCommand(int command) override;
-    void showSwitches(bool soundOn, bool superFast, bool eventsOn) override;
-    void showClearedEndings(const std::array<bool, 9>& cleared) override;
-    void playSound(int sound) override;
-    std::string askText(const std::string& title, const std::string& prompt) override;
-    void tell(const std::string& text) override;
-    bool askYesNo(const std::string& text) override;
+signals:
+    void commandClicked(int command);
+    void petPressed();
+    // A press on the speech line with the game's button code, then its click.
+    void speechPressed(int buttonCode);
+    void speechClicked();
+    void helpClicked();
+    // Once, soon after the window is first shown, before its first frame.
+    void firstShown();
+    // The layout was redone for the window frame: the pet area has a new size.
+    void petAreaResized();
+    void closing();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -96,61 +61,28 @@ protected:
 
 private:
     void buildControls();
-    void buildMenus();
-    void applyLayout(int screenHeightPixels, const Decorations& decorations);
+    void orderTabStops();
+    void applyLayout(const Decorations& decorations);
     Decorations estimatedDecorations() const;
     void correctForWindowFrame();
     void centreOnScreen();
 
-    // Runs a handler of the game. A picture file that fails on the way stops
-    // the program; after that no handler runs any more.
-    template <typename F> void call(F&& handler);
-    void stopOnPictureError(const PictureFileError& error);
-    // Puts a stored picture, or the title when none, in the pet area at its
-    // size and the screen's pixel ratio.
-    void showPetPicture(std::optional<Picture> picture);
-    // Stops the timers and releases the sounds: no game handler runs after.
-    void halt();
-    void endProgram(int exitCode);
-    void showHelp();
-
-    Dialogs& dialogs_;
-    WindowOptions options_;
-    AppFolders folders_;
+    int screenHeightPixels_ = 0;
     WindowLayout layout_;
     Decorations decorations_;
-    int screenHeightPixels_ = 0;
-    bool activated_ = false;
-    // What the pet area shows, to draw again when the window is laid out
-    // anew: a stored picture, or the title when empty.
-    std::optional<Picture> petShows_;
+    bool shown_ = false;
     bool frameMeasured_ = false;
-    bool running_ = false;
-    bool stopped_ = false;
 
-    std::unique_ptr<Random> random_;
-    std::unique_ptr<SoundBank> sounds_;
-    std::unique_ptr<PictureStore> store_;
-    std::unique_ptr<Game> game_;
-
+    Menus* menus_ = nullptr;
     QWidget* client_ = nullptr;
-    PetPicture* img_ = nullptr;
-    SpeechPanel* pic_ = nullptr;
-    QWidget* picStr_ = nullptr;
-    QLabel* lblStr_ = nullptr;
-    QPushButton* com_ = nullptr;
-    std::array<QPushButton*, 3> opt_{};
-    QButtonGroup* optGroup_ = nullptr;
-    QLabel* lblDay_ = nullptr;
-    QLabel* lblTimDay_ = nullptr;
-    QTimer* tim_ = nullptr;
-    QTimer* timAnm_ = nullptr;
-    QTimer* timSya_ = nullptr;
-
-    QAction* mnuBGM_ = nullptr;
-    QAction* mnuMODE_ = nullptr;
-    QAction* mnuIVENT_ = nullptr;
-    std::array<QAction*, 9> mnuEnding_{};
+    PetPicture* pet_ = nullptr;
+    SpeechPanel* speechPanel_ = nullptr;
+    StatusPanel* statusPanel_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    std::array<QPushButton*, 3> commands_{};
+    QButtonGroup* commandGroup_ = nullptr;
+    QLabel* hour_ = nullptr;
+    QLabel* day_ = nullptr;
 };
 
 }  // namespace mokopi::ui

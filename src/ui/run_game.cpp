@@ -8,8 +8,10 @@
 #include <QTranslator>
 
 #include "persist/save_folder_lock.h"
+#include "ui/app_icon.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
+#include "ui/main_window.h"
 #include "ui/save_commands.h"
 
 namespace mokopi::ui {
@@ -22,22 +24,21 @@ void prepareApplication(QApplication& app)
     else
         delete translator;
 
-    installFontSubstitutions();
     // Menus and boxes are Japanese too.
-    QFont font = app.font();
-    font.setFamilies({GothicFamily});
-    app.setFont(font);
+    app.setFont(inDesignFamily(app.font(), GothicFamily));
 }
 
-int runGame(QApplication& app, Dialogs& dialogs, WindowOptions options)
+int runGame(QApplication& app, Dialogs& dialogs, SessionOptions options)
 {
     prepareApplication(app);
     const auto saveFolderLock = claimSaveFolder(options.folders.save, dialogs);
     if (!saveFolderLock)
         return AlreadyRunningExitCode;
-    MainWindow window(dialogs, nullptr, std::move(options));
+    MainWindow window;
+    window.setWindowIcon(applicationIcon(options.folders.data));
     if (auto* real = dynamic_cast<QtDialogs*>(&dialogs))
         real->setParent(&window);
+    GameSession session(window, dialogs, nullptr, std::move(options));
     window.show();
     return app.exec();
 }

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ui/main_window.h"
+#include "ui/game_session.h"
 
 class QApplication;
 
@@ -18,10 +18,10 @@ void prepareApplication(QApplication& app);
 inline constexpr int AlreadyRunningExitCode = 3;
 
 // Start-up of the real program: prepares the application, claims the save
-// folder, creates the window (which runs the game's start-up), shows it and
-// runs until the player quits (status 0) or a picture file fails
-// (MissingPictureExitCode). A second copy on the same save folder says so and
-// ends at once (AlreadyRunningExitCode).
-int runGame(QApplication& app, Dialogs& dialogs, WindowOptions options);
+// folder, creates the window and the session that runs the game in it (the
+// game's start-up), shows the window and runs until the player quits
+// (status 0) or a picture file fails (MissingPictureExitCode). A second copy
+// on the same save folder says so and ends at once (AlreadyRunningExitCode).
+int runGame(QApplication& app, Dialogs& dialogs, SessionOptions options);
 
 }  // namespace mokopi::ui

@@ -16,6 +16,8 @@
 
 namespace mokopi::ui {
 
+using namespace persist;
+
 namespace {
 
 QString refusal(const char* what, const std::string& reason)
@@ -25,7 +27,7 @@ QString refusal(const char* what, const std::string& reason)
 
 }  // namespace
 
-void saveGame(const Game& game, Dialogs& dialogs, const QString& saveFolder)
+void saveGame(const game::Game& game, Dialogs& dialogs, const QString& saveFolder)
 {
     // A folder that cannot be made fails the write below, which says so.
     QDir().mkpath(saveFolder);
@@ -37,7 +39,7 @@ void saveGame(const Game& game, Dialogs& dialogs, const QString& saveFolder)
     dialogs.message(applicationTitle(), QStringLiteral("セーブしました"));
 }
 
-void loadGame(Game& game, Dialogs& dialogs, const QString& saveFolder)
+void loadGame(game::Game& game, Dialogs& dialogs, const QString& saveFolder)
 {
     constexpr const char* NotLoaded = "セーブファイルを読み込めませんでした。";
     const auto bytes = readSaveFile(saveFolder + QLatin1String(SaveFileName));
@@ -50,10 +52,10 @@ void loadGame(Game& game, Dialogs& dialogs, const QString& saveFolder)
         dialogs.message(applicationTitle(), refusal(NotLoaded, error->reason));
         return;
     }
-    game.load(std::get<SaveRecord>(record));
+    game.load(std::get<game::SaveRecord>(record));
 }
 
-std::unique_ptr<SaveFolderLock> claimSaveFolder(const QString& saveFolder, Dialogs& dialogs)
+std::unique_ptr<persist::SaveFolderLock> claimSaveFolder(const QString& saveFolder, Dialogs& dialogs)
 {
     QDir().mkpath(saveFolder);
     auto lock = std::make_unique<SaveFolderLock>(saveFolder);

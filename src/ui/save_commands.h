@@ -7,10 +7,12 @@
 
 #include <memory>
 
-namespace mokopi {
+namespace mokopi::game {
 class Game;
+}
+namespace mokopi::persist {
 class SaveFolderLock;
-}  // namespace mokopi
+}  // namespace mokopi::persist
 
 namespace mokopi::ui {
 
@@ -21,17 +23,17 @@ inline constexpr const char* SaveFileName = "mokopi.dat";
 
 // Writes the game to the save file, creating its folder if it is gone. A
 // failed write says why and leaves the previous file as it was.
-void saveGame(const Game& game, Dialogs& dialogs, const QString& saveFolder);
+void saveGame(const game::Game& game, Dialogs& dialogs, const QString& saveFolder);
 
 // Reads and checks the whole save file, then hands it to the game. A file
 // that cannot be read or checked is refused with a message that says why, and the game,
 // running scene included, goes on untouched.
-void loadGame(Game& game, Dialogs& dialogs, const QString& saveFolder);
+void loadGame(game::Game& game, Dialogs& dialogs, const QString& saveFolder);
 
 // Start-up's claim on the save folder, to hold for the whole run; the folder
 // is made here, so that the lock can stand beside the save. When
 // another copy of the game holds it already, tells the player so and returns
 // null: this copy must stop without touching anything.
-std::unique_ptr<SaveFolderLock> claimSaveFolder(const QString& saveFolder, Dialogs& dialogs);
+std::unique_ptr<persist::SaveFolderLock> claimSaveFolder(const QString& saveFolder, Dialogs& dialogs);
 
 }  // namespace mokopi::ui

@@ -107,7 +107,6 @@ SpeechPanel::SpeechPanel(QWidget* parent) : QWidget(parent)
     lbl_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lbl_->setWordWrap(true);
     lbl_->setToolTip(QStringLiteral("疲労度です（イベント時は此処をクリックして会話を進めます）"));
-    lbl_->setFont(designFont(GothicFamily, 14));
     setColour(lbl_, QPalette::WindowText, QColor(0, 128, 0));
 
     bar_ = new FatigueBar(this);
@@ -118,7 +117,6 @@ SpeechPanel::SpeechPanel(QWidget* parent) : QWidget(parent)
     kazari_->setTextFormat(Qt::PlainText);
     kazari_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     kazari_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    kazari_->setFont(designFont(GothicFamily, 9));
     setColour(kazari_, QPalette::WindowText, DarkYellow);
 
     placeChildren();

@@ -7,6 +7,8 @@
 #include "support/game_fixture.h"
 
 namespace mokopi::testing {
+
+using namespace game;
 namespace {
 
 // The first rule that holds picks the pair; scenes other than the naming one

@@ -9,6 +9,8 @@
 #include "support/game_fixture.h"
 
 namespace mokopi::testing {
+
+using namespace game;
 namespace {
 
 class ChatterTest : public GameTest {

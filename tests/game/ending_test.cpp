@@ -9,10 +9,13 @@
 #include "support/game_fixture.h"
 
 namespace mokopi::testing {
+
+using namespace game;
+using namespace game::scripts;
 namespace {
 
 // Values that lead to each ending.
-const Values Stories[9] = {
+const Values Stories[EndingCount] = {
     {200, 200, 150, 200}, {100, 100, 150, 220}, {0, 0, 0, 0},         {210, 0, 0, 0},     {100, 220, 0, 0},
     {210, 180, 149, 150}, {100, 220, 0, 150},   {210, 180, 150, 150}, {100, 220, 150, 0},
 };
@@ -41,17 +44,17 @@ TEST(EndingDecisionTest, EveryRowOfTheTableWithItsTiesAndLimits)
         {"affection 199 alone", {0, 0, 0, 199}, 2},
     };
     for (const auto& [why, values, ending] : cases)
-        EXPECT_EQ(decideEnding(values), ending) << why;
-    for (int n = 0; n < 9; ++n)
-        EXPECT_EQ(decideEnding(Stories[n]), n);
+        EXPECT_EQ(number(decideEnding(values)), ending) << why;
+    for (int n = 0; n < EndingCount; ++n)
+        EXPECT_EQ(number(decideEnding(Stories[n])), n);
 }
 
 using EndingTest = GameTest;
 
 TEST_F(EndingTest, EachEndingIsClearedAsItStartsTellsItsPagesAndStartsANewGame)
 {
-    std::array<bool, 9> cleared{};
-    for (std::int16_t n = 0; n < 9; ++n) {
+    ClearedEndings cleared{};
+    for (std::int16_t n = 0; n < EndingCount; ++n) {
         SCOPED_TRACE(::testing::Message() << "ending " << n);
         startRaising();
         st().Status = Stories[n];

@@ -7,6 +7,8 @@
 #include "support/game_scripts.h"
 
 namespace mokopi::testing {
+
+using namespace game;
 namespace {
 
 using EventTest = GameTest;

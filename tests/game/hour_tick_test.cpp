@@ -7,6 +7,8 @@
 #include "support/game_fixture.h"
 
 namespace mokopi::testing {
+
+using namespace game;
 namespace {
 
 // The draws of a rest hour that costs no skill (song picked, loses 0) and of a training hour at its
@@ -205,7 +207,7 @@ TEST_F(HourTickTest, AnEventInALaterPettingHourLetsTheRemainingHoursRunInsideIt)
     EXPECT_EQ(rnd.left(), 0u);
     EXPECT_EQ(st().Status, (Values{264, 0, 11, 15}));
     EXPECT_EQ(st().Scene, SceneValue("うたをうたう"));
-    EXPECT_EQ(st().EndingCleared, (std::array<bool, 9>{}));
+    EXPECT_EQ(st().EndingCleared, (ClearedEndings{}));
     EXPECT_FALSE(out.clockRunning);
     EXPECT_EQ(out.sounds, std::vector<int>{3});  // the first event never ended
 }

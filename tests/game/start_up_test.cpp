@@ -7,6 +7,8 @@
 #include "support/game_fixture.h"
 
 namespace mokopi::testing {
+
+using namespace game;
 namespace {
 
 using StartUpTest = GameTest;
@@ -48,7 +50,7 @@ TEST_F(StartUpTest, ThePanelTintsAffectionRedDanceGreenSongBlueAndFreezesOffTheS
         EXPECT_EQ(out.status.fatigueBarWidth, values[Fatigue]);
     }
     EXPECT_EQ(out.status.panelText, (Rgb{243, 255, 215}));
-    EXPECT_EQ(statusCaption(out.status), "歌詩\u3000\u300040\r\n舞踊\u3000\u30003\r\n疲労\u3000\u300080");
+    EXPECT_EQ(out.status.statusCaption, "歌詩\u3000\u300040\r\n舞踊\u3000\u30003\r\n疲労\u3000\u300080");
 }
 
 // The title takes one click and the naming nine more, two of them asking for the names; the clock starts

@@ -13,6 +13,7 @@
 #include "game/game.h"
 #include "ui/app_folders.h"
 #include "ui/dialogs.h"
+#include "ui/game_session.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -36,13 +37,14 @@ int main(int argc, char* argv[])
 
     PrintingDialogs dialogs;
     int exitCode = 0;
-    mokopi::ui::MainWindow window(dialogs, nullptr, {folders, 0, [&exitCode](int code) { exitCode = code; }, {}});
+    mokopi::ui::MainWindow window;
+    mokopi::ui::GameSession session(window, dialogs, nullptr, {folders, [&exitCode](int code) { exitCode = code; }, {}});
     window.show();
-    window.Form_Activate();
-    if (!window.isRunning())
+    session.Form_Activate();
+    if (!session.isRunning())
         return exitCode != 0 ? exitCode : 1;
 
-    auto& owner = window.game().state().OwnerName;
+    auto& owner = session.game().state().OwnerName;
     owner = "タマ";
     window.findChild<QAction*>(QStringLiteral("mnuSAVE0"))->trigger();
     owner = "ミケ";

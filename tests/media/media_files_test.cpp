@@ -16,6 +16,9 @@
 
 namespace mokopi::testing {
 
+using namespace game;
+using namespace media;
+
 // The picture store and the sound bank on files in a temporary app folder.
 struct MediaFilesTest : ::testing::Test {
     void SetUp() override { writeFixturePictures(dir.path()); }

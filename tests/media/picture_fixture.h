@@ -12,6 +12,8 @@
 
 namespace mokopi::testing {
 
+using namespace game;
+
 // A colour for each file, so that a pixel tells which file a picture came from.
 inline QRgb fixtureColour(std::string_view file)
 {

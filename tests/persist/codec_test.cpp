@@ -9,6 +9,9 @@
 #include "persist/save_codec.h"
 
 namespace mokopi {
+
+using namespace game;
+using namespace persist;
 namespace {
 
 // ゆひこ and やちうみ; affection 12, song 40, dance 3, fatigue 80; 17 o'clock of

@@ -13,6 +13,7 @@
 
 namespace mokopi::testing {
 
+
 inline bool runningAsRoot() { return ::geteuid() == 0; }
 
 // Runs save_file_probe in a process of its own as a player without special

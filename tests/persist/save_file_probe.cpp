@@ -16,6 +16,7 @@
 #include "persist/save_folder_lock.h"
 
 using namespace mokopi;
+using namespace mokopi::persist;
 
 namespace {
 

@@ -19,6 +19,8 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }  // failures show text
 
 namespace mokopi::testing {
+
+using namespace persist;
 namespace {
 
 std::string why(const auto& failed) { return std::get<FileError>(failed).reason; }

@@ -12,6 +12,9 @@
 
 namespace mokopi::testing {
 
+using namespace game;
+using persist::unsavableCharacters;
+
 using Values = std::array<std::int16_t, 4>;
 
 // A game after start-up, with a recording window and a scripted generator.

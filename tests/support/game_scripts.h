@@ -5,12 +5,16 @@
 
 #include <vector>
 
+#include "game/endings.h"
 #include "game/scripts/ending_scripts.h"
 #include "game/scripts/event_scripts.h"
-#include "game/scripts/scene_names.h"
+#include "game/scene_names.h"
 #include "game/scripts/title_scripts.h"
 
 namespace mokopi::testing {
+
+using namespace game;
+using namespace game::scripts;
 
 // The names of the eleven conversation events.
 inline const std::vector<const char*> EventNames = {

@@ -12,6 +12,8 @@
 
 namespace mokopi::testing {
 
+using namespace game;
+
 // Keeps what the game last put on screen, every sound it played and every
 // box it showed; answers boxes from queues the test fills.
 class RecordingOutside final : public Outside {

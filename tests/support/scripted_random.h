@@ -12,6 +12,8 @@
 
 namespace mokopi::testing {
 
+using namespace game;
+
 // Hands out the draws a test lists, in order; one draw too many fails the test.
 class ScriptedRandom final : public Random {
 public:

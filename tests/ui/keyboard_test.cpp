@@ -10,6 +10,9 @@
 
 namespace mokopi::testing {
 
+using namespace game;
+using namespace media;
+
 using QTest::keyClick;
 
 // The window shown, active and at the title, with its keys reaching it as
@@ -25,7 +28,7 @@ struct KeyTest : WindowTest {
     // A game under way with no scene: what the keys for commands and petting need.
     void play()
     {
-        window->game().load({"タマ", "ポチ", {40, 3, 80, 12}, 17, 5, {}, true});
+        session->game().load({"タマ", "ポチ", {40, 3, 80, 12}, 17, 5, {}, true});
         state().eventsOn = false;  // every petting hour passes without a story
         dialogs.boxes.clear();     // the load's own message
     }
@@ -155,7 +158,7 @@ TEST_F(KeyTest, TheFocusMarkShowsOnlyWhileTheKeyboardIsInUse)
     EXPECT_EQ(markPixel(), plain);
 
     // The speech line's text begins at its top edge: marked, it stays whole.
-    window->setSpeech("もこ、もこ、");
+    session->setSpeech("もこ、もこ、");
     const auto line = [&] {
         return window->grab(QRect(speech()->mapTo(window.get(), QPoint(0, 0)), speech()->size())).toImage();
     };

@@ -13,6 +13,9 @@
 #include "ui/window_fixture.h"
 
 namespace mokopi::testing {
+
+using namespace game;
+using namespace media;
 namespace {
 
 using LayoutTest = WindowTest;
@@ -56,7 +59,7 @@ TEST_F(LayoutTest, EveryControlSitsOnItsCellsOfTheGridBelowTheMenuBarAndFontsFol
         const QSize panel = child("Pic")->size();
         expectPlaced(child("Lbl"), child("Lbl")->geometry(), panel, {0, 0, 1, 1}, 1);
         expectPlaced(child("LblKazari"), child("LblKazari")->geometry(), panel, {0, 0.8, 1, 0.2}, 1);
-        window->showStatus(StatusView{1, 0, {0, 0, 51, 0}, {}, {}, 51});
+        session->showStatus(statusView(1, 0, {0, 0, 51, 0}, {}, {}));
         expectPlaced(child("ShpHir"), child("ShpHir")->geometry(), panel, {0, 0, 0.2, 1}, 1);
 
         QString sizes = QStringLiteral("base %1,").arg(window->layout().baseFontSize);

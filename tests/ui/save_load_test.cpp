@@ -15,16 +15,20 @@
 
 namespace mokopi::testing {
 
+using namespace game;
+using namespace media;
+using namespace persist;
+
 using SaveLoadTest = WindowTest;
 
 TEST_F(SaveLoadTest, SaveWritesTheRecordAndLeavesPlayAloneAndLoadBringsItAllBackOrChangesNothing)
 {
     start();
-    window->game().load({"タマ", "ポチ", {40, 3, 80, 12}, 17, 5, {true, false, false, true}, true});
-    window->game().IventStt("おはな");
+    session->game().load({"タマ", "ポチ", {40, 3, 80, 12}, 17, 5, {true, false, false, true}, true});
+    session->game().IventStt("おはな");
     const auto menu = [&](const char* name) { return action(name)->trigger(), dialogs.boxes.last(); };
     const auto snapshot = [&] {
-        return std::tuple(window->game().saveRecord(), state().Scene, shown(), text("LblStr"));
+        return std::tuple(session->game().saveRecord(), state().Scene, shown(), text("LblStr"));
     };
     const auto saveFile = [&] { return std::get<std::string>(readSaveFile(path("mokopi.dat"))); };
     const auto before = snapshot();
@@ -49,10 +53,10 @@ TEST_F(SaveLoadTest, SaveWritesTheRecordAndLeavesPlayAloneAndLoadBringsItAllBack
     EXPECT_EQ(QDir(dir.path()).entryList({"mokopi.dat*"}, QDir::Files | QDir::Hidden), QStringList{"mokopi.dat"});
 
     for (int hour = 0; hour < 30; ++hour)
-        window->game().Tim_Timer();
-    window->game().IventStt("いもむし");
+        session->game().Tim_Timer();
+    session->game().IventStt("いもむし");
     EXPECT_EQ(menu("mnuSAVE1"), "message: ロードしました");
-    EXPECT_EQ(window->game().saveRecord(), std::get<SaveRecord>(before));
+    EXPECT_EQ(session->game().saveRecord(), std::get<SaveRecord>(before));
     EXPECT_TRUE(state().Scene.isNone());
     EXPECT_EQ(shown(), "Opt2 mnuBGM mnuIVENT | cleared 0 3 | 500 ms running");
     EXPECT_EQ(text("LblStr") + " " + text("LblTimDay") + " " + text("LblDay"),
@@ -79,7 +83,7 @@ TEST(SaveFolderClaim, TheGameHoldsItsSaveFolderAndASecondCopyEndsWithoutAWindow)
         heldWhileRunning = SaveFolderLock(dir.path()).heldElsewhere();
         QCoreApplication::quit();
     });
-    ui::WindowOptions options;
+    ui::SessionOptions options;
     options.folders = {dir.path(), dir.path()};
     EXPECT_EQ(ui::runGame(app, dialogs, options), 0);
     EXPECT_TRUE(heldWhileRunning);

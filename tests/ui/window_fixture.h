@@ -14,6 +14,7 @@
 #include "media/picture_fixture.h"
 #include "media/sound_bank.h"
 #include "ui/dialogs.h"
+#include "ui/game_session.h"
 #include "ui/main_window.h"
 #include "ui/pet_picture.h"
 #include "ui/speech_panel.h"
@@ -24,6 +25,9 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }  // failures show text
 
 namespace mokopi::testing {
+
+using namespace game;
+using namespace media;
 
 // Keeps every box as "kind: text"; answers a question with `yes` and cancels a text box.
 struct FakeDialogs final : ui::Dialogs {
@@ -42,13 +46,12 @@ struct WindowTest : ::testing::Test {
     // Start-up and, unless told otherwise, the first activation: the title waits for a click.
     void start(bool activate = true, int screenHeight = 768)
     {
-        window = std::make_unique<ui::MainWindow>(dialogs, std::make_unique<ClockSeededRandom>(7),
-                                                  ui::WindowOptions{{dir.path(), dir.path()},
-                                                                    screenHeight,
-                                                                    [this](int code) { exitCodes.push_back(code); },
-                                                                    path("cache")});
+        window = std::make_unique<ui::MainWindow>(screenHeight);
+        session = std::make_unique<ui::GameSession>(
+            *window, dialogs, std::make_unique<ClockSeededRandom>(7),
+            ui::SessionOptions{{dir.path(), dir.path()}, [this](int code) { exitCodes.push_back(code); }, path("cache")});
         if (activate)
-            window->show(), window->Form_Activate();
+            window->show(), session->Form_Activate();
     }
     // From the title through the naming scene (the fake cancels both boxes) to the running clock.
     void startRaising()
@@ -76,7 +79,7 @@ struct WindowTest : ::testing::Test {
         for (const QObject* control : window->findChildren<QObject*>())
             if (control->property("checked").toBool())
                 checked << control->objectName();
-        for (int n = 0; n < 9; ++n)
+        for (int n = 0; n < EndingCount; ++n)
             if (action(QStringLiteral("mnuEnding%1").arg(n))->isEnabled())
                 cleared << QString::number(n);
         return checked.join(' ') + " | cleared " + cleared.join(' ') + " | " + QString::number(timer("Tim")->interval())
@@ -89,16 +92,22 @@ struct WindowTest : ::testing::Test {
         return found;
     }
     QAction* action(const QString& name) { return child<QAction>(name); }
-    QTimer* timer(const char* name) { return child<QTimer>(name); }
+    QTimer* timer(const char* name)
+    {
+        QTimer* found = session->findChild<QTimer*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
     QString text(const char* label) { return child<QLabel>(label)->text(); }
     ui::ClickLabel* speech() { return child<ui::ClickLabel>("Lbl"); }
-    GameState& state() { return window->game().state(); }
+    GameState& state() { return session->game().state(); }
     QString path(const char* file) const { return dir.filePath(file); }
 
     QTemporaryDir dir;
     FakeDialogs dialogs;
     std::vector<int> exitCodes;
     std::unique_ptr<ui::MainWindow> window;
+    std::unique_ptr<ui::GameSession> session;
 };
 
 }  // namespace mokopi::testing

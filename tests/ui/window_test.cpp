@@ -12,6 +12,9 @@
 
 namespace mokopi::testing {
 
+using namespace game;
+using namespace media;
+
 TEST_F(WindowTest, StartUpMirrorsTheGameExplainsEachControlAndQuittingReleasesTheSoundsAskingNothing)
 {
     start();
@@ -33,16 +36,16 @@ TEST_F(WindowTest, StartUpMirrorsTheGameExplainsEachControlAndQuittingReleasesTh
     QCloseEvent again;  // the same command again, as closing the window: it ends only once
     QApplication::sendEvent(window.get(), &again);
     EXPECT_EQ(exitCodes, std::vector<int>{0});
-    EXPECT_FALSE(window->sounds().isOpen());
+    EXPECT_FALSE(session->sounds().isOpen());
     EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
 
 TEST_F(WindowTest, TheFatigueBarInvertsWhatLiesUnderItAndLetsEveryClickThroughPressFirst)
 {
     start();
-    window->setSpeechMarks(Rgb{55, 99, 55}, "くりっく！！");
-    window->setSpeech("■■■■■■■■■■■■■■■■■■■■■■■■");
-    window->showStatus(StatusView{7, 3, {12, 34, 56, 78}, Rgb{}, Rgb{255, 255, 255}, 128});
+    session->setSpeechMarks(Rgb{55, 99, 55}, "くりっく！！");
+    session->setSpeech("■■■■■■■■■■■■■■■■■■■■■■■■");
+    session->showStatus(statusView(7, 3, {12, 34, 128, 78}, Rgb{}, Rgb{255, 255, 255}));
 
     // Red merged with the inverse of what lies under it: purple on the yellow panel, the text inverted.
     const QImage shot = child("Pic")->grab().toImage();
@@ -90,10 +93,10 @@ TEST_F(WindowTest, AMissingOrUnreadablePictureStopsTheGameWhetherNeededAtStartOr
             breakFile();
         start();
         if (later) {
-            ASSERT_TRUE(window->isRunning());
+            ASSERT_TRUE(session->isRunning());
             breakFile();
             state().EndingCleared[1] = true;
-            window->showClearedEndings(state().EndingCleared);
+            session->showClearedEndings(state().EndingCleared);
             dialogs.yes = true;
             action("mnuEnding1")->trigger();
             fire("TimAnm");  // the animation shows both pictures of the pair
@@ -103,7 +106,7 @@ TEST_F(WindowTest, AMissingOrUnreadablePictureStopsTheGameWhetherNeededAtStartOr
         EXPECT_EQ(dialogs.boxes.filter("fatal: "),
                   QStringList{"fatal: " + said + "\n\n" + path(file) + "\n\nもこぴ育成を終了します。"});
         EXPECT_EQ(exitCodes, std::vector<int>{ui::MissingPictureExitCode});
-        EXPECT_FALSE(window->isRunning() || window->isVisible() || window->sounds().isOpen());
+        EXPECT_FALSE(session->isRunning() || window->isVisible() || session->sounds().isOpen());
         EXPECT_NE(state().Scene, SceneValue("stop"));
     }
 }
@@ -113,7 +116,7 @@ TEST_F(WindowTest, AMissingPictureEndsTheRealEventLoopWithTheErrorStatus)
     QFile::remove(path("raku.bmp"));
     QObject giveUp;  // a broken start-up fails the test instead of hanging it
     QTimer::singleShot(20000, &giveUp, [] { QCoreApplication::exit(99); });
-    EXPECT_EQ(ui::runGame(*qApp, dialogs, {{dir.path(), dir.path()}, 0, {}, path("cache")}),
+    EXPECT_EQ(ui::runGame(*qApp, dialogs, {{dir.path(), dir.path()}, {}, path("cache")}),
               ui::MissingPictureExitCode);
     ASSERT_EQ(dialogs.boxes.size(), 1);
     EXPECT_TRUE(dialogs.boxes[0].startsWith("fatal: ") && dialogs.boxes[0].contains(path("raku.bmp")))
@@ -164,7 +167,7 @@ TEST_F(WindowTest, ANameThatLooksLikeMarkupIsShownOnTheSpeechLineAsTyped)
     start();
     // The columns that hold some ink, against the colour of the line's corner.
     const auto inkedColumns = [this](const char* text) {
-        window->setSpeech(text);
+        session->setSpeech(text);
         const QImage shot = speech()->grab().toImage();
         int columns = 0;
         for (int x = 0; x < shot.width(); ++x)

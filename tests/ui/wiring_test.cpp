@@ -12,6 +12,9 @@
 #include "ui/window_fixture.h"
 
 namespace mokopi::testing {
+
+using namespace game;
+using namespace media;
 namespace {
 
 // Each control and timer of the window against the game handler it must
@@ -77,13 +80,13 @@ TEST_F(WiringTest, EachEndingItemReplaysItsOwnEndingWithItsPictures)
 {
     startRaising();
     state().EndingCleared.fill(true);
-    window->showClearedEndings(state().EndingCleared);
+    session->showClearedEndings(state().EndingCleared);
     dialogs.yes = true;
-    for (int n = 0; n < 9; ++n) {
+    for (int n = 0; n < EndingCount; ++n) {
         action(QStringLiteral("mnuEnding%1").arg(n))->trigger();
         EXPECT_EQ(state().Scene, SceneValue::ending(static_cast<std::int16_t>(n)));
         fire("TimAnm");
-        EXPECT_TRUE(petShows({endingPicture(n, 0), endingPicture(n, 1)})) << n;
+        EXPECT_TRUE(petShows({ending(n).pictures[0], ending(n).pictures[1]})) << n;
     }
 }
 
@@ -93,7 +96,7 @@ TEST_F(WiringTest, ASceneMarksTheSpeechLineAndItsClickHintUntilItEndsAndAnAnswer
     const QColor idle(55, 99, 55), scene(55, 55, 99);
     EXPECT_EQ(speech()->palette().color(QPalette::WindowText), idle);
     EXPECT_EQ(text("LblKazari"), "");
-    window->game().IventStt("おはな");
+    session->game().IventStt("おはな");
     EXPECT_EQ(speech()->palette().color(QPalette::WindowText), scene);
     EXPECT_FALSE(text("LblKazari").isEmpty());
     clickSpeech();                 // to the page that offers the answers

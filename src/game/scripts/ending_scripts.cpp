@@ -4,163 +4,24 @@
 #include "game/scripts/ending_scripts.h"
 
 #include <array>
-#include <initializer_list>
-#include <string_view>
 
+#include "game/endings.h"
 #include "game/scripts/script_builders.h"
 
-namespace mokopi {
-
-using namespace script;
-
-namespace {
-
-Script story(std::initializer_list<std::string_view> pages)
-{
-    Script s;
-    for (std::string_view text : pages)
-        s.push_back(page(text));
-    s.push_back(close(Finish::EndingEnd));
-    return s;
-}
-
-// 王宮の恋人: song, dance and affection all high; the pet marries the crown prince.
-Script royalLover()
-{
-    return story({
-        "{pet}は\n歌と踊りをかね揃えたもこぴとして\n世の中に出ていった",
-        "その愛らしさと見事な芸に\n誰もが圧倒され\nたちまち夢中になっていった",
-        "{pet}の名はあっという間に広まり\n{pet}を一目見ようと\n毎日毎晩、人々が押し寄せた",
-        "忙しいながらも{owner}と\n幸せに暮らしていたのだが\nある日のこと・・・",
-        "気品あふれる若い生き物が\n家を訪ねてきた",
-        "「心を決めたら居ても立ってもいられず\nこうして飛んで参りました」",
-        "「突然の無礼をお許しください、{pet}様。\n一目見たときから\nお慕い申しておりました」",
-        "「この胸の痛みを癒せるのは\nあなた様しかいないのです」",
-        "「どうか良いお返事を・・・\n私と結婚していただけませんか」",
-        "{owner}は無礼な奴だと思ったが\n{pet}はその気品が気に入り\nすぐに承諾してしまった",
-        "なんとその生き物は\n王宮の皇太子だったのである",
-        "妃となった{pet}は\nいまひとつ納得のいかない{owner}を連れて\n王宮へと移り住んだ",
-        "忙しいながらも好きなときに歌い踊り\n一生幸せに暮らしたという",
-    });
-}
-
-// 恋人: affection highest; owner and pet fall in love.
-Script lovers()
-{
-    return story({
-        "{pet}と{owner}の間に\nほのかな想いが芽生えたのは\nいつのことだったのだろう",
-        "気がつけば{pet}は\n{owner}にとって一番大切な\n生き物になっていた",
-        "二人はもこぴの道も育成の道も捨てて\n愛に生きることにした",
-        "二人は何よりも大切なものを\n手に入れたのだった",
-    });
-}
-
-// さえない人生: nothing high enough; an ordinary life.
-Script ordinaryLife()
-{
-    return story({
-        "{pet}は\n立派なもこぴにはなれなかった",
-        "努力はしたものの\nもこぴへの道は\n少しずつ閉ざされていった",
-        "結局{pet}は\n普通の生き物として\n生きる道を選んだ",
-        "でも、それはそれで\n幸せなことなのかもしれない",
-        "{owner}が{pet}の育成に\n失敗したという・・・",
-        "・・・その事実だけが\n世の中に響き渡ったのだった",
-    });
-}
-
-// 詩歌い: song highest, little affection; a court singer.
-Script singer()
-{
-    return story({
-        "{pet}は\nもこぴ詩人に華麗に成長を遂げた",
-        "{pet}が芸を売り始めて数年\nその名はそこそこ\n知られるようになった",
-        "やがて世界大臣が{pet}に目を留め\n{pet}は宮廷の歌い手となった",
-        "忙しい日々の中でも{owner}への恩を忘れず\n時々帰ってきては\n自慢の歌声を聞かせてくれる",
-    });
-}
-
-// 踊り子: dance highest, little affection; a court dancer.
-Script dancer()
-{
-    return story({
-        "{pet}は、\nもこぴ踊り子へと華麗な成長を遂げた",
-        "大ヒットとはいかないものの\nそこそこ名を知られ\n{owner}と幸せに暮らしていたが、ある日",
-        "いつものように街角で踊る{pet}が\n世界大臣の目に留まり\n{pet}はスカウトされた",
-        "宮廷の踊り子となった{pet}は\n忙しい日々の合間に{owner}のもとへ帰り\n時々踊りを見せてくれる",
-    });
-}
-
-// 愛の詩歌い: song highest with high affection; a noble's spouse who sings.
-Script lovingSinger()
-{
-    return story({
-        "{pet}は、\nもこぴ詩人に華麗に成長を遂げた",
-        "世に出た{pet}は\nたちまちその名を知られ\n大変な人気者となった",
-        "{pet}の歌を聞こうと\n毎日長い行列ができた",
-        "ある日、いつものように皆の前で歌っていると\n一人の美しい生き物が現れた",
-        "「もし、{pet}様」",
-        "「私は王宮に仕える者です」",
-        "「先日あなたの歌を聞いて\nすっかり心を奪われてしまいました」",
-        "「恋しさに夜も眠れません。\n私を救えるのは\nあなただけなのです」",
-        "「どうか私についてきてください」",
-        "{pet}は貴族と結ばれ\n{owner}と共に王宮へ迎えられて\n毎日幸せに歌ったという",
-    });
-}
-
-// 愛の踊り子: dance highest with high affection; a noble's spouse who dances.
-Script lovingDancer()
-{
-    return story({
-        "{pet}は、\nもこぴ踊り子へと華麗な成長を遂げた",
-        "世に出た{pet}はすぐに名を知られ\nその踊りは美の極みとまで\n言われるようになった",
-        "ある日、熱い視線の観衆の前で\n{pet}が踊り始めると\n誰かがそっと手を取り、踊りを止めた",
-        "「申し訳ありません。\nあなたの美しさに\n心が休まらないのです」",
-        "「初めてあなたの踊りを見たときから\n心を奪われ、夜も眠れません」",
-        "「どうか私を救ってください。\n私の伴侶となって\n私のためだけに踊ってほしいのです」",
-        "踊りを止められて怒った{pet}だったが\nその物腰と美しさが気に入り\nすぐに承諾した",
-        "喜んだその生き物は\n自分が王宮に仕える貴族だと\n明かしたのだった",
-        "貴族の伴侶となった{pet}は\n共に招かれた{owner}と一緒に\n王宮で幸せに踊り暮らしたという",
-    });
-}
-
-// やつれた詩歌い: song highest but worn out; the pet wears itself away.
-Script haggardSinger()
-{
-    return story({
-        "{pet}は\nなんとかもこぴ詩人として成長した。",
-        "しかし{owner}の厳しい育成で\n努力することを覚えた{pet}は・・・",
-        "・・・自分の芸に満足することができず\n修行の旅に出てしまった",
-        "{owner}は一人家に残され\n二度と{pet}に会うことはなかった",
-        "遠くから聞こえてくるのは\nひどくやつれたもこぴ詩人の\n噂ばかりだった",
-        "いつか{pet}が帰ってくる日を・・・",
-        "{owner}は夢見て待ち続けたが\nやがて{pet}が過労で倒れ\n亡くなったという知らせが届いた",
-    });
-}
-
-// やつれた踊り子: dance highest but worn out; told through village gossip.
-Script haggardDancer()
-{
-    return story({
-        "{pet}がもこぴ踊り子となり、\n究極の踊りを求めて\n{owner}の元を去ってから、数年",
-        "{owner}の耳に\n{pet}の噂が届いた",
-        "「遠い国でなぁ、{pet}っちゅう\nえらいやつれたもこぴ踊り子が\n踊っとったんじゃ」",
-        "「ありゃ自分に厳しすぎるわい。\n寝る間も惜しんで\n踊っとるに違いねぇ」",
-        "「立派っちゅうより\n見とって辛うて\nかなわんかったわ」",
-        "「誰も見んけぇ自分を責めて、もっと踊る。\nもっとやつれて、また誰も見ん。\n悪循環じゃのう」",
-        "「あのもこぴを育てたもんは\nよっぽど厳しかったんじゃろうなぁ」",
-        "噂は{owner}の耳に届き続け\nやがて{pet}が過労で倒れ\n亡くなったという知らせが届いた",
-    });
-}
-
-}  // namespace
+namespace mokopi::game::scripts {
 
 const Script& endingScript(int n)
 {
-    static const std::array<Script, EndingCount> scripts = {
-        royalLover(),   lovers(),       ordinaryLife(),  singer(),        dancer(),
-        lovingSinger(), lovingDancer(), haggardSinger(), haggardDancer(),
-    };
-    return scripts.at(n);
+    static const std::array<Script, EndingCount> scripts = [] {
+        std::array<Script, EndingCount> all;
+        for (int i = 0; i < EndingCount; ++i) {
+            for (std::string_view text : ending(i).story)
+                all[i].push_back(page(text));
+            all[i].push_back(close(Finish::EndingEnd));
+        }
+        return all;
+    }();
+    return scripts.at(static_cast<std::size_t>(n));
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::game::scripts

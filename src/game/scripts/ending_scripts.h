@@ -5,11 +5,10 @@
 
 #include "game/script.h"
 
-namespace mokopi {
+namespace mokopi::game::scripts {
 
-inline constexpr int EndingCount = 9;
-
-// The story of ending n (0..8): its text pages, then a click that starts a new game.
+// The story of ending n as a script: its pages, then the click that starts
+// a new game.
 const Script& endingScript(int n);
 
-}  // namespace mokopi
+}  // namespace mokopi::game::scripts

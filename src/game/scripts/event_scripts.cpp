@@ -5,12 +5,10 @@
 
 #include <map>
 
-#include "game/scripts/scene_names.h"
+#include "game/scene_names.h"
 #include "game/scripts/script_builders.h"
 
-namespace mokopi {
-
-using namespace script;
+namespace mokopi::game::scripts {
 
 namespace {
 
@@ -132,4 +130,4 @@ const Script* eventScript(std::string_view name)
     return found == all.end() ? nullptr : &found->second;
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::game::scripts

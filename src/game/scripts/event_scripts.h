@@ -7,9 +7,9 @@
 
 #include "game/script.h"
 
-namespace mokopi {
+namespace mokopi::game::scripts {
 
 // The conversation event of that name, or nullptr for any other name.
 const Script* eventScript(std::string_view name);
 
-}  // namespace mokopi
+}  // namespace mokopi::game::scripts

@@ -11,7 +11,7 @@
 #include "game/script.h"
 
 // Short words for writing script tables.
-namespace mokopi::script {
+namespace mokopi::game::scripts {
 
 inline StatusChange up(Value value, std::int16_t base) { return {value, +1, base}; }
 inline StatusChange down(Value value, std::int16_t base) { return {value, -1, base}; }
@@ -67,4 +67,4 @@ inline Step handOver(std::string_view next)
     return s;
 }
 
-}  // namespace mokopi::script
+}  // namespace mokopi::game::scripts

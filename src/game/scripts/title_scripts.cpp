@@ -3,12 +3,10 @@
 
 #include "game/scripts/title_scripts.h"
 
-#include "game/scripts/scene_names.h"
+#include "game/scene_names.h"
 #include "game/scripts/script_builders.h"
 
-namespace mokopi {
-
-using namespace script;
+namespace mokopi::game::scripts {
 
 namespace {
 
@@ -52,4 +50,4 @@ const Script& namingScript()
     return script;
 }
 
-}  // namespace mokopi
+}  // namespace mokopi::game::scripts

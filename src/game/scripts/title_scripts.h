@@ -5,11 +5,11 @@
 
 #include "game/script.h"
 
-namespace mokopi {
+namespace mokopi::game::scripts {
 
 // The title wait: one click hands over to the naming scene.
 const Script& titleScript();
 // The naming scene: greeting, the two names, and the clock starts.
 const Script& namingScript();
 
-}  // namespace mokopi
+}  // namespace mokopi::game::scripts

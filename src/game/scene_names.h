@@ -3,7 +3,7 @@
 
 #pragma once
 
-namespace mokopi::scene {
+namespace mokopi::game::scene {
 
 // The title wait and the naming scene of every new game.
 inline constexpr const char* Title = "stop";
@@ -22,4 +22,4 @@ inline constexpr const char* Flower = "おはな";
 inline constexpr const char* Butterfly = "ちょうちょ";
 inline constexpr const char* Caterpillar = "いもむし";
 
-}  // namespace mokopi::scene
+}  // namespace mokopi::game::scene

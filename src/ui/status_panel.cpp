@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/status_panel.h"
+
+#include <QLabel>
+
+#include "ui/colours.h"
+#include "ui/fonts.h"
+
+namespace mokopi::ui {
+
+StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent), text_(new QLabel(this))
+{
+    setObjectName(QStringLiteral("PicStr"));
+    setAutoFillBackground(true);
+    setToolTip(QStringLiteral("もこぴのスターテス"));
+    setColour(this, QPalette::Window, Qt::black);
+
+    text_->setObjectName(QStringLiteral("LblStr"));
+    text_->setTextFormat(Qt::PlainText);
+    text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text_->setToolTip(QStringLiteral("スターテスです"));
+}
+
+void StatusPanel::display(const QString& text, const QColor& background, const QColor& textColour)
+{
+    text_->setText(text);
+    setColour(this, QPalette::Window, background);
+    setColour(text_, QPalette::WindowText, textColour);
+}
+
+void StatusPanel::place(const QRect& area, int fontPointSize)
+{
+    setGeometry(area);
+    text_->setGeometry(rect());
+    text_->setFont(designFont(MinchoFamily, fontPointSize));
+}
+
+}  // namespace mokopi::ui
