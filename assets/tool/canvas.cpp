@@ -22,11 +22,13 @@ Drawer findDrawer(const QString& kind)
     return findDecorDrawer(kind);
 }
 
-// Recipes draw on a 1000 x 1000 canvas whatever the output size or kind.
+// The painter draws in canvas units (canvasFor) whatever the output size.
 void drawLayers(QPainter& p, const Recipe& recipe, int frame, int frames)
 {
+    const QRectF canvas = canvasFor(recipe.size);
     for (int i = 0; i < recipe.layers.size(); ++i) {
-        Layer layer(recipe.layers[i], frame, frames, QString("%1: layer %2").arg(recipe.path).arg(i + 1));
+        Layer layer(recipe.layers[i], frame, frames, QString("%1: layer %2").arg(recipe.path).arg(i + 1), "draw",
+                    canvas);
         const Drawer draw = findDrawer(layer.kind());
         if (!draw)
             layer.fail("no such drawing");
@@ -39,17 +41,19 @@ void drawLayers(QPainter& p, const Recipe& recipe, int frame, int frames)
 
 QImage renderFrame(const Recipe& recipe, int frame, int frames, bool transparent)
 {
-    const int px = recipe.size * recipe.supersample;
-    QImage image(px, px, QImage::Format_ARGB32_Premultiplied);
+    QImage image(recipe.size * recipe.supersample, QImage::Format_ARGB32_Premultiplied);
     image.fill(transparent ? Qt::transparent : Qt::white);
     {
         QPainter p(&image);
         p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
-        p.scale(px / 1000.0, px / 1000.0);
+        // One scale both ways: a circle in the recipe is a circle in the picture.
+        const QRectF canvas = canvasFor(recipe.size);
+        p.scale(image.height() / canvas.height(), image.height() / canvas.height());
+        p.translate(-canvas.topLeft());
         drawLayers(p, recipe, frame, frames);
     }
     if (recipe.supersample > 1)
-        image = image.scaled(recipe.size, recipe.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image = image.scaled(recipe.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image;
 }
 
@@ -58,8 +62,8 @@ QByteArray scalableDrawing(const Recipe& recipe)
     QBuffer svg;
     QSvgGenerator generator;
     generator.setOutputDevice(&svg);
-    generator.setSize(QSize(recipe.size, recipe.size));
-    generator.setViewBox(QRectF(0, 0, 1000, 1000));
+    generator.setSize(recipe.size);
+    generator.setViewBox(canvasFor(recipe.size));
     generator.setTitle(QFileInfo(recipe.path).baseName());
     {
         QPainter p(&generator);

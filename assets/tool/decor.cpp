@@ -102,12 +102,15 @@ void drawCloud(QPainter& p, Layer& l)
 
 void drawRain(QPainter& p, Layer& l)
 {
-    // Slanted drizzle over the whole picture; "offset" moves it between frames.
+    // Slanted drizzle over the whole picture, as thick on a wide one as on a
+    // square; "offset" moves it between frames.
     const double offset = l.num("offset", 0);
+    const double left = l.canvas().left() - 20, span = l.canvas().width() + 40;
     p.setOpacity(l.num("alpha", 0.6));
     p.setPen(roundPen(l.colour("color", "blue"), 4));
-    for (int i = 0; i < 70; ++i) {
-        const double x = std::fmod(500 + 520 * jitter(51, i) + offset * 0.3 + 1040, 1040) - 20;
+    for (int i = 0; i < qRound(70 * l.canvas().width() / 1000); ++i) {
+        const double x =
+            left + std::fmod(500 - l.canvas().left() + span / 2 * jitter(51, i) + offset * 0.3 + span, span);
         const double y = std::fmod(500 + 520 * jitter(52, i) + offset + 1040, 1040) - 20;
         p.drawLine(QPointF(x, y), QPointF(x - 8, y + 30));
     }
@@ -332,11 +335,14 @@ void drawTree(QPainter& p, Layer& l)
 
 void drawAudience(QPainter& p, Layer& l)
 {
-    // Heads and raised paws at the front edge of the stage, seen from behind.
+    // Heads and raised paws at the front edge of the stage, seen from behind,
+    // a row that runs on past both edges of the picture.
     const double y = l.num("y", 960), bob = l.num("bob", 0);
     const QColor c = l.colour("color", "plum");
     p.setPen(Qt::NoPen);
-    for (int i = 0; i < 9; ++i) {
+    const int first = int(std::floor((l.canvas().left() - 140) / 110)) + 1;
+    const int last = int(std::ceil((l.canvas().right() + 20) / 110)) - 1;
+    for (int i = first; i <= last; ++i) {
         const double x = 60 + i * 110 + 20 * jitter(61, i);
         const double dy = (i % 2 ? bob : -bob) + 15 * jitter(62, i);
         p.setBrush(mix(c, paletteColour("violet"), 0.2 * (i % 3)));

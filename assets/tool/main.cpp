@@ -53,9 +53,10 @@ int main(int argc, char** argv)
             }
         } else if (command == "icon" && args.size() == 4) {
             art::Recipe recipe = art::loadRecipe(args[1]);
-            recipe.size = args[2].toInt();
-            if (recipe.size <= 0)
+            const int side = args[2].toInt();
+            if (side <= 0)
                 return usage();
+            recipe.size = QSize(side, side);
             art::savePicture(art::renderFrame(recipe, 0, 1, true), args[3]);
         } else if (command == "scalable" && args.size() == 3) {
             writeFile(args[2], art::scalableDrawing(art::loadRecipe(args[1])));

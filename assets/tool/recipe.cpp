@@ -63,6 +63,12 @@ const QHash<QString, QColor>& palette()
 
 }  // namespace
 
+QRectF canvasFor(QSize pixels)
+{
+    const double width = 1000.0 * pixels.width() / pixels.height();
+    return {500 - width / 2, 0, width, 1000};
+}
+
 QColor paletteColour(const QString& name)
 {
     if (name.startsWith('#')) {
@@ -75,8 +81,8 @@ QColor paletteColour(const QString& name)
     throw RecipeError("unknown colour \"" + name.toStdString() + "\"");
 }
 
-Layer::Layer(QJsonObject object, int frame, int frames, QString where, const char* kindKey)
-    : object_(std::move(object)), frame_(frame), frames_(frames), where_(std::move(where))
+Layer::Layer(QJsonObject object, int frame, int frames, QString where, const char* kindKey, QRectF canvas)
+    : object_(std::move(object)), frame_(frame), frames_(frames), where_(std::move(where)), canvas_(canvas)
 {
     kind_ = take(kindKey).toString();
     if (kind_.isEmpty())
@@ -165,9 +171,12 @@ Recipe loadRecipe(const QString& path)
 
     Recipe recipe;
     recipe.path = path;
-    recipe.size = root.value("size").toInt(640);
+    if (root.contains("size")) {
+        const int side = root.value("size").toInt();
+        recipe.size = QSize(side, side);
+    }
     recipe.supersample = root.value("supersample").toInt(1);
-    if (recipe.size < 16 || recipe.supersample < 1 || recipe.supersample > 16)
+    if (recipe.size.height() < 16 || recipe.supersample < 1 || recipe.supersample > 16)
         throw RecipeError(path.toStdString() + ": size or supersample out of range");
     for (const QJsonValue& v : root.value("layers").toArray()) {
         if (!v.isObject())

@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Backgrounds: each fills the whole 1000 x 1000 canvas. Light pastel
-// everywhere except where a story needs a grey day or a night far from home.
+// Backgrounds: each fills the whole canvas, 1000 high and as wide as the
+// picture's shape makes it (Layer::canvas). What stands in the scene keeps
+// its place in the middle 1000 x 1000; walls, skies and floors run on to the
+// edges. Light pastel everywhere except where a story needs a grey day or a
+// night far from home.
 #include "drawers.h"
 #include "recipe.h"
 #include "shapes.h"
@@ -23,6 +26,20 @@ void verticalGradient(QPainter& p, QRectF r, const QColor& top, const QColor& bo
     p.fillRect(r, g);
 }
 
+// The canvas from edge to edge between two heights.
+QRectF band(const Layer& l, double top, double bottom)
+{
+    return {l.canvas().left(), top, l.canvas().width(), bottom - top};
+}
+
+// The first and last i for which things every `step` from `origin`, each
+// reaching `reach` either side, still show on the canvas.
+std::pair<int, int> repeats(const Layer& l, double origin, double step, double reach)
+{
+    return {int(std::floor((l.canvas().left() - reach - origin) / step)) + 1,
+            int(std::ceil((l.canvas().right() + reach - origin) / step)) - 1};
+}
+
 // A light pattern over a wall or a sky: dots, little hearts or stars.
 void pattern(QPainter& p, const QString& kind, const QColor& c, double bottom, Layer& l)
 {
@@ -33,8 +50,9 @@ void pattern(QPainter& p, const QString& kind, const QColor& c, double bottom, L
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(c);
+    const auto [first, last] = repeats(l, 30, 90, 45 + 30);
     for (int row = 0; row * 90 + 45 < bottom; ++row) {
-        for (int col = -1; col < 12; ++col) {
+        for (int col = first; col <= last; ++col) {
             p.save();
             p.translate(col * 90 + (row % 2) * 45 + 30, row * 90 + 45);
             if (kind == "dots") {
@@ -56,7 +74,7 @@ void pattern(QPainter& p, const QString& kind, const QColor& c, double bottom, L
 void drawPlain(QPainter& p, Layer& l)
 {
     const QColor top = l.colour("top", "cream");
-    verticalGradient(p, QRectF(0, 0, 1000, 1000), top, l.colour("bottom", top));
+    verticalGradient(p, band(l, 0, 1000), top, l.colour("bottom", top));
     pattern(p, l.text("pattern", "none"), withAlpha(l.colour("pattern_color", "pink"), l.num("pattern_alpha", 0.35)),
             1000, l);
 }
@@ -65,7 +83,7 @@ void drawRoom(QPainter& p, Layer& l)
 {
     const double floorY = l.num("floor_y", 730);
     const QColor wall = l.colour("wall", "cream");
-    verticalGradient(p, QRectF(0, 0, 1000, floorY), wall.lighter(103), wall);
+    verticalGradient(p, band(l, 0, floorY), wall.lighter(103), wall);
     pattern(p, l.text("pattern", "dots"), withAlpha(l.colour("pattern_color", "pink"), 0.35), floorY - 30, l);
     if (l.flag("window", true)) {
         const QRectF w(110, 120, 230, 250);
@@ -91,11 +109,13 @@ void drawRoom(QPainter& p, Layer& l)
         p.drawLine(QPointF(w.left() - 40, w.top() - 22), QPointF(w.right() + 40, w.top() - 22));
     }
     const QColor floor = l.colour("floor", "wood");
-    verticalGradient(p, QRectF(0, floorY, 1000, 1000 - floorY), floor.lighter(108), floor);
+    verticalGradient(p, band(l, floorY, 1000), floor.lighter(108), floor);
     p.setPen(roundPen(floor.darker(112), 3));
-    for (int i = 1; i < 4; ++i)
-        p.drawLine(QPointF(0, floorY + i * (1000 - floorY) / 4), QPointF(1000, floorY + i * (1000 - floorY) / 4));
-    p.fillRect(QRectF(0, floorY - 14, 1000, 18), mix(floor, Qt::white, 0.35));
+    for (int i = 1; i < 4; ++i) {
+        const double y = floorY + i * (1000 - floorY) / 4;
+        p.drawLine(QPointF(l.canvas().left(), y), QPointF(l.canvas().right(), y));
+    }
+    p.fillRect(band(l, floorY - 14, floorY + 4), mix(floor, Qt::white, 0.35));
     if (l.flag("rug", true)) {
         p.setPen(roundPen(mix(l.colour("rug_color", "mint"), paletteColour("ink"), 0.15), 4));
         p.setBrush(l.colour("rug_color", "mint"));
@@ -109,21 +129,24 @@ void drawRoom(QPainter& p, Layer& l)
 void drawSky(QPainter& p, Layer& l)
 {
     const double groundY = l.num("ground_y", 760);
-    verticalGradient(p, QRectF(0, 0, 1000, groundY), l.colour("top", "sky"), l.colour("bottom", "cream"));
+    verticalGradient(p, band(l, 0, groundY), l.colour("top", "sky"), l.colour("bottom", "cream"));
     if (l.flag("hills", true)) {
         const QColor far = l.colour("far", "mint");
+        const double left = l.canvas().left(), right = l.canvas().right();
         QPainterPath h;
-        h.moveTo(0, groundY);
+        h.moveTo(left, groundY);
+        h.lineTo(0, groundY);
         h.cubicTo(180, groundY - 170, 360, groundY - 150, 520, groundY - 40);
         h.cubicTo(650, groundY - 190, 850, groundY - 180, 1000, groundY - 70);
-        h.lineTo(1000, groundY + 10);
-        h.lineTo(0, groundY + 10);
+        h.lineTo(right, groundY - 70 + (right - 1000) * 110 / 150);  // on down the last slope
+        h.lineTo(right, groundY + 10);
+        h.lineTo(left, groundY + 10);
         p.setPen(Qt::NoPen);
         p.setBrush(far);
         p.drawPath(h);
     }
     const QColor ground = l.colour("ground", "leaf");
-    verticalGradient(p, QRectF(0, groundY, 1000, 1000 - groundY), ground.lighter(110), ground);
+    verticalGradient(p, band(l, groundY, 1000), ground.lighter(110), ground);
 }
 
 void pillar(QPainter& p, double x, double top, double bottom, double w, const QColor& c)
@@ -177,7 +200,7 @@ void drawPalace(QPainter& p, Layer& l)
 {
     const double floorY = 700;
     const QColor wall = l.colour("wall", "lilac");
-    verticalGradient(p, QRectF(0, 0, 1000, floorY), wall.lighter(112), wall);
+    verticalGradient(p, band(l, 0, floorY), wall.lighter(112), wall);
     // Arches between the pillars, a door far back, banners.
     p.setPen(roundPen(wall.darker(112), 4));
     p.setBrush(wall.lighter(106));
@@ -216,7 +239,7 @@ void drawPalace(QPainter& p, Layer& l)
         p.restore();
     }
     // Floor and the carpet leading to the door.
-    verticalGradient(p, QRectF(0, floorY, 1000, 300), paletteColour("cream"), paletteColour("peach"));
+    verticalGradient(p, band(l, floorY, 1000), paletteColour("cream"), paletteColour("peach"));
     p.setPen(roundPen(withAlpha(paletteColour("wood"), 0.6), 2));
     for (int i = -6; i <= 6; ++i)
         p.drawLine(QPointF(500 + i * 40, floorY), QPointF(500 + i * 200, 1000));
@@ -239,7 +262,7 @@ void drawCourt(QPainter& p, Layer& l)
 {
     const double floorY = 690;
     const QColor wall = l.colour("wall", "peach");
-    verticalGradient(p, QRectF(0, 0, 1000, floorY), wall.lighter(112), wall);
+    verticalGradient(p, band(l, 0, floorY), wall.lighter(112), wall);
     // Tall windows with drapes.
     for (double cx : {190.0, 500.0, 810.0}) {
         const QRectF w(cx - 80, 170, 160, 400);
@@ -269,16 +292,20 @@ void drawCourt(QPainter& p, Layer& l)
             p.drawPath(d);
         }
     }
-    p.fillRect(QRectF(0, 120, 1000, 16), paletteColour("gold"));
+    p.fillRect(band(l, 120, 136), paletteColour("gold"));
     // Chequered floor in perspective.
-    verticalGradient(p, QRectF(0, floorY, 1000, 1000 - floorY), paletteColour("paper"), paletteColour("cream"));
+    verticalGradient(p, band(l, floorY, 1000), paletteColour("paper"), paletteColour("cream"));
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(l.colour("tile", "lavender"), 0.55));
     const int rows = 6;
     for (int r = 0; r < rows; ++r) {
         const double y0 = floorY + (1000 - floorY) * std::pow(double(r) / rows, 1.4);
         const double y1 = floorY + (1000 - floorY) * std::pow(double(r + 1) / rows, 1.4);
-        for (int c = -8; c < 8; ++c) {
+        // Tiles narrow towards the back: each row has as many as reach both edges.
+        const double backWidth = 70 * (0.5 + (y0 - 690) / 310 * 1.6);
+        const int first = int(std::floor((l.canvas().left() - 500) / backWidth));
+        const int last = int(std::ceil((l.canvas().right() - 500) / backWidth));
+        for (int c = first; c < last; ++c) {
             if ((r + c) % 2 == 0)
                 continue;
             auto xAt = [](double y, int col) { return 500 + col * 70 * (0.5 + (y - 690) / 310 * 1.6); };
@@ -298,20 +325,20 @@ void drawCourt(QPainter& p, Layer& l)
 void drawStage(QPainter& p, Layer& l)
 {
     const double floorY = 740;
-    verticalGradient(p, QRectF(0, 0, 1000, floorY), l.colour("top", "lavender"), l.colour("bottom", "lilac"));
+    verticalGradient(p, band(l, 0, floorY), l.colour("top", "lavender"), l.colour("bottom", "lilac"));
     pattern(p, "stars", withAlpha(Qt::white, 0.35), floorY - 80, l);
     // Boards.
-    verticalGradient(p, QRectF(0, floorY, 1000, 1000 - floorY), paletteColour("wood"), paletteColour("wood_dark"));
+    verticalGradient(p, band(l, floorY, 1000), paletteColour("wood"), paletteColour("wood_dark"));
     p.setPen(roundPen(withAlpha(paletteColour("wood_dark"), 0.8), 3));
     for (int i = -8; i <= 8; ++i)
         p.drawLine(QPointF(500 + i * 70, floorY), QPointF(500 + i * 130, 1000));
-    p.fillRect(QRectF(0, floorY - 6, 1000, 12), paletteColour("gold"));
-    // Curtains with folds, and a scalloped valance.
+    p.fillRect(band(l, floorY - 6, floorY + 6), paletteColour("gold"));
+    // Curtains with folds from the picture's edges, and a scalloped valance.
     const QColor curtain = l.colour("curtain", "rose");
     for (int side : {-1, 1}) {
         for (int fold = 0; fold < 3; ++fold) {
             QPainterPath c;
-            const double x0 = side < 0 ? fold * 55.0 : 1000 - fold * 55.0;
+            const double x0 = side < 0 ? l.canvas().left() + fold * 55.0 : l.canvas().right() - fold * 55.0;
             c.moveTo(x0, 0);
             c.lineTo(x0 - side * 70, 0);
             c.quadTo(x0 - side * 95, 500, x0 - side * 45 - side * fold * 5, 1000);
@@ -325,12 +352,15 @@ void drawStage(QPainter& p, Layer& l)
             p.drawPath(c);
         }
     }
+    const double left = l.canvas().left(), right = l.canvas().right();
+    const int scallops = qRound(l.canvas().width() / 100);
+    const double scallop = l.canvas().width() / scallops;
     QPainterPath valance;
-    valance.moveTo(0, 0);
-    valance.lineTo(1000, 0);
-    valance.lineTo(1000, 90);
-    for (int i = 10; i > 0; --i)
-        valance.quadTo(i * 100 - 50, 150, (i - 1) * 100, 90);
+    valance.moveTo(left, 0);
+    valance.lineTo(right, 0);
+    valance.lineTo(right, 90);
+    for (int i = scallops; i > 0; --i)
+        valance.quadTo(left + (i - 0.5) * scallop, 150, left + (i - 1) * scallop, 90);
     valance.closeSubpath();
     p.setPen(roundPen(paletteColour("gold"), 8));
     p.setBrush(curtain.darker(108));
@@ -341,7 +371,7 @@ void drawStreet(QPainter& p, Layer& l)
 {
     // A plain grey day: flat sky, plain houses, nothing happening.
     const double groundY = 760;
-    verticalGradient(p, QRectF(0, 0, 1000, groundY), l.colour("top", "grey"), l.colour("bottom", "grey_light"));
+    verticalGradient(p, band(l, 0, groundY), l.colour("top", "grey"), l.colour("bottom", "grey_light"));
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(paletteColour("grey_dark"), 0.25));
     for (auto [cx, cy, w] : {std::tuple{200.0, 130.0, 420.0}, {690.0, 90.0, 520.0}, {520.0, 230.0, 360.0}}) {
@@ -353,11 +383,12 @@ void drawStreet(QPainter& p, Layer& l)
     }
     const QColor walls[] = {QColor(0xCF, 0xCB, 0xC6), QColor(0xC4, 0xC3, 0xCB), QColor(0xD3, 0xCE, 0xC2),
                             QColor(0xC9, 0xC6, 0xC8)};
-    for (int i = 0; i < 5; ++i) {
+    const auto [firstHouse, lastHouse] = repeats(l, 55, 220, 110);
+    for (int i = firstHouse; i <= lastHouse; ++i) {
         const double x = -40 + i * 220, h = 250 + 40 * jitter(11, i);
         const QRectF house(x, groundY - h, 190, h);
         p.setPen(roundPen(paletteColour("grey_dark"), 3));
-        p.setBrush(walls[i % 4]);
+        p.setBrush(walls[(i % 4 + 4) % 4]);
         p.drawRect(house);
         QPainterPath roof;
         roof.moveTo(house.left() - 15, house.top());
@@ -370,28 +401,30 @@ void drawStreet(QPainter& p, Layer& l)
         for (int w = 0; w < 2; ++w)
             p.drawRect(QRectF(house.left() + 30 + w * 80, house.top() + 40, 50, 50));
     }
-    verticalGradient(p, QRectF(0, groundY, 1000, 1000 - groundY), paletteColour("grey_light"), paletteColour("grey"));
+    verticalGradient(p, band(l, groundY, 1000), paletteColour("grey_light"), paletteColour("grey"));
     p.setPen(roundPen(paletteColour("grey_dark"), 2));
-    for (int i = 0; i < 12; ++i)
+    const auto [firstSlab, lastSlab] = repeats(l, 0, 90, 30);
+    for (int i = firstSlab; i <= lastSlab; ++i)
         p.drawLine(QPointF(i * 90, groundY + 60), QPointF(i * 90 - 30, 1000));
-    p.drawLine(QPointF(0, groundY + 60), QPointF(1000, groundY + 60));
+    p.drawLine(QPointF(l.canvas().left(), groundY + 60), QPointF(l.canvas().right(), groundY + 60));
 }
 
 void drawRoad(QPainter& p, Layer& l)
 {
     // Far from home: a long road to the horizon, home a speck at its end.
     const double horizon = 560;
-    verticalGradient(p, QRectF(0, 0, 1000, horizon), l.colour("top", "lavender"), l.colour("bottom", "dusk"));
+    verticalGradient(p, band(l, 0, horizon), l.colour("top", "lavender"), l.colour("bottom", "dusk"));
     QPainterPath hills;
-    hills.moveTo(0, horizon);
+    hills.moveTo(l.canvas().left(), horizon);
+    hills.lineTo(0, horizon);
     hills.cubicTo(150, horizon - 90, 300, horizon - 60, 420, horizon - 20);
     hills.cubicTo(560, horizon - 110, 800, horizon - 100, 1000, horizon - 30);
-    hills.lineTo(1000, horizon);
+    hills.lineTo(l.canvas().right(), horizon - 30 + (l.canvas().right() - 1000) * 70 / 200);
+    hills.lineTo(l.canvas().right(), horizon);
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(paletteColour("violet"), 0.45));
     p.drawPath(hills);
-    verticalGradient(p, QRectF(0, horizon, 1000, 1000 - horizon), l.colour("field_far", "#C9B79A"),
-                     l.colour("field", "#B3A184"));
+    verticalGradient(p, band(l, horizon, 1000), l.colour("field_far", "#C9B79A"), l.colour("field", "#B3A184"));
     const double homeX = l.num("home_x", 380);
     QPainterPath road;
     road.moveTo(homeX - 4, horizon);
@@ -421,22 +454,23 @@ void drawRoad(QPainter& p, Layer& l)
 void drawNight(QPainter& p, Layer& l)
 {
     const double groundY = 740;
-    verticalGradient(p, QRectF(0, 0, 1000, groundY), l.colour("top", "night"), l.colour("bottom", "violet"));
+    verticalGradient(p, band(l, 0, groundY), l.colour("top", "night"), l.colour("bottom", "violet"));
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 40; ++i) {
-        const QPointF s(500 + 500 * jitter(21, i), 260 + 250 * jitter(22, i));
+        const QPointF s(500 + l.canvas().width() / 2 * jitter(21, i), 260 + 250 * jitter(22, i));
         p.setBrush(withAlpha(Qt::white, 0.4 + 0.3 * jitter(23, i)));
         p.drawEllipse(s, 2.5, 2.5);
     }
     // Strange rooftops of a faraway town, all windows dark.
     const QColor far = mix(paletteColour("night"), paletteColour("violet"), 0.35);
     p.setBrush(far);
-    for (int i = 0; i < 7; ++i) {
+    const auto [firstRoof, lastRoof] = repeats(l, 35, 160, 65);
+    for (int i = firstRoof; i <= lastRoof; ++i) {
         const double x = -30 + i * 160, h = 190 + 60 * jitter(31, i);
         QPainterPath b;
         b.moveTo(x, groundY);
         b.lineTo(x, groundY - h);
-        if (i % 2)
+        if (i % 2 != 0)
             b.arcTo(QRectF(x, groundY - h - 70, 130, 140), 180, -180);
         else
             b.lineTo(x + 65, groundY - h - 70);
@@ -445,19 +479,19 @@ void drawNight(QPainter& p, Layer& l)
         b.closeSubpath();
         p.drawPath(b);
     }
-    verticalGradient(p, QRectF(0, groundY, 1000, 1000 - groundY),
-                     mix(paletteColour("night"), paletteColour("grey"), 0.5),
+    verticalGradient(p, band(l, groundY, 1000), mix(paletteColour("night"), paletteColour("grey"), 0.5),
                      mix(paletteColour("night"), paletteColour("grey_dark"), 0.3));
     p.setPen(roundPen(withAlpha(paletteColour("night"), 0.6), 3));
     p.setBrush(Qt::NoBrush);
+    const auto [firstStone, lastStone] = repeats(l, 25, 120, 85);
     for (int r = 0; r < 5; ++r)
-        for (int c = 0; c < 9; ++c)
+        for (int c = firstStone; c <= lastStone; ++c)
             p.drawRoundedRect(QRectF(c * 120 - (r % 2) * 60, groundY + 10 + r * 52, 110, 44), 14, 14);
 }
 
 void drawHeaven(QPainter& p, Layer& l)
 {
-    verticalGradient(p, QRectF(0, 0, 1000, 1000), l.colour("top", "butter"), l.colour("bottom", "lilac"));
+    verticalGradient(p, band(l, 0, 1000), l.colour("top", "butter"), l.colour("bottom", "lilac"));
     p.save();
     p.translate(500, -80);
     p.setPen(Qt::NoPen);
@@ -482,7 +516,7 @@ void drawHeaven(QPainter& p, Layer& l)
 
 void drawTitle(QPainter& p, Layer& l)
 {
-    verticalGradient(p, QRectF(0, 0, 1000, 1000), l.colour("top", "pink"), l.colour("bottom", "butter"));
+    verticalGradient(p, band(l, 0, 1000), l.colour("top", "pink"), l.colour("bottom", "butter"));
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(Qt::white, 0.28));
@@ -499,9 +533,10 @@ void drawTitle(QPainter& p, Layer& l)
     pattern(p, l.text("pattern", "stars"), withAlpha(Qt::white, 0.55), 1000, l);
     p.setBrush(Qt::NoBrush);
     p.setPen(roundPen(Qt::white, 14));
-    p.drawRoundedRect(QRectF(28, 28, 944, 944), 50, 50);
+    // The frame keeps its distance from every edge.
+    p.drawRoundedRect(band(l, 0, 1000).adjusted(28, 28, -28, -28), 50, 50);
     p.setPen(roundPen(l.colour("frame", "rose"), 5));
-    p.drawRoundedRect(QRectF(46, 46, 908, 908), 40, 40);
+    p.drawRoundedRect(band(l, 0, 1000).adjusted(46, 46, -46, -46), 40, 40);
 }
 
 }  // namespace

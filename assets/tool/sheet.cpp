@@ -12,23 +12,30 @@ namespace art {
 
 QImage contactSheet(const QStringList& pictures, int columns, int cell)
 {
+    QList<QImage> images;
+    int height = 0;  // of the tallest picture at cell width: each keeps its own shape
+    for (const QString& path : pictures) {
+        const QImage picture(path);
+        if (picture.isNull())
+            throw RecipeError("cannot read " + path.toStdString());
+        images << picture.scaledToWidth(cell, Qt::SmoothTransformation);
+        height = qMax(height, int(images.last().height()));
+    }
     const int label = cell / 8, gap = cell / 16;
     const int rows = (int(pictures.size()) + columns - 1) / columns;
-    QImage sheet(columns * (cell + gap) + gap, rows * (cell + label + gap) + gap, QImage::Format_RGB32);
+    QImage sheet(columns * (cell + gap) + gap, rows * (height + label + gap) + gap, QImage::Format_RGB32);
     sheet.fill(QColor(0xF2, 0xEF, 0xF4));
     QPainter p(&sheet);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     QFont font("IPAPGothic");
     font.setPixelSize(label * 2 / 3);
     p.setFont(font);
-    for (int i = 0; i < pictures.size(); ++i) {
-        const QImage picture(pictures[i]);
-        if (picture.isNull())
-            throw RecipeError("cannot read " + pictures[i].toStdString());
-        const QRect box(gap + (i % columns) * (cell + gap), gap + (i / columns) * (cell + label + gap), cell, cell);
-        p.drawImage(box, picture.scaled(cell, cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    for (int i = 0; i < images.size(); ++i) {
+        const QPoint corner(gap + (i % columns) * (cell + gap), gap + (i / columns) * (height + label + gap));
+        p.drawImage(corner + QPoint(0, height - images[i].height()), images[i]);
         p.setPen(QColor(0x5A, 0x45, 0x5E));
-        p.drawText(QRect(box.left(), box.bottom(), cell, label), Qt::AlignCenter, QFileInfo(pictures[i]).fileName());
+        p.drawText(QRect(corner.x(), corner.y() + height, cell, label), Qt::AlignCenter,
+                   QFileInfo(pictures[i]).fileName());
     }
     return sheet;
 }

@@ -8,7 +8,8 @@
 
 namespace art {
 
-// All pictures in a grid, each with its file name underneath, for review.
+// All pictures in a grid, each at its own shape with its file name underneath,
+// for review.
 QImage contactSheet(const QStringList& pictures, int columns, int cell);
 
 }  // namespace art
