@@ -33,7 +33,10 @@ void StatusPanel::display(const QString& text, const QColor& background, const Q
 void StatusPanel::place(const QRect& area, int fontPointSize)
 {
     setGeometry(area);
-    text_->setGeometry(rect());
+    // The text keeps clear of the panel's edges by about a third of its
+    // font's height.
+    const int margin = qMax(2, fontPointSize / 3);
+    text_->setGeometry(margin, margin, area.width() - margin, area.height() - margin);
     text_->setFont(designFont(MinchoFamily, fontPointSize));
 }
 

@@ -9,6 +9,7 @@
 #include "game/chatter.h"
 #include "game/page_text.h"
 #include "support/game_scripts.h"
+#include "ui/command_button.h"
 #include "ui/help_text.h"
 #include "ui/window_fixture.h"
 
@@ -53,11 +54,15 @@ TEST_F(LayoutTest, EveryControlSitsOnItsCellsOfTheGridBelowTheMenuBarAndFontsFol
             expectPlaced(control, QRect(control->mapTo(client, QPoint(0, 0)), control->size()), client->size(), cell,
                          10);
         }
-        // Inside the panels: the status text fills its panel, the speech line its panel, the click hint
-        // the panel's bottom fifth, and the fatigue bar starts at the left edge, as high as the panel.
-        EXPECT_EQ(child("LblStr")->geometry(), child("PicStr")->rect());
+        // Inside the panels: the status text keeps clear of its panel's edges, the speech line fills its
+        // panel with its first line clear of the top edge, the click hint takes the panel's bottom fifth,
+        // and the fatigue bar starts at the left edge, as high as the panel.
+        const QRect statusText = child("LblStr")->geometry();
+        EXPECT_TRUE(child("PicStr")->rect().contains(statusText));
+        EXPECT_GE(std::min(statusText.left(), statusText.top()), 3);
         const QSize panel = child("Pic")->size();
         expectPlaced(child("Lbl"), child("Lbl")->geometry(), panel, {0, 0, 1, 1}, 1);
+        EXPECT_GE(speech()->contentsRect().top(), 3);
         expectPlaced(child("LblKazari"), child("LblKazari")->geometry(), panel, {0, 0.8, 1, 0.2}, 1);
         session->showStatus(statusView(1, 0, {0, 0, 51, 0}, {}, {}));
         expectPlaced(child("ShpHir"), child("ShpHir")->geometry(), panel, {0, 0, 0.2, 1}, 1);
@@ -83,7 +88,8 @@ TEST_F(LayoutTest, EveryPageChatterLineCaptionAndTheHelpFitTheirPlaceAt768Pixels
 {
     start(false, 768);
     const std::string widestName = "ＷＷＷＷＷ";  // five of the widest characters
-    const QRect aboveTheHint(0, 0, speech()->width(), child("LblKazari")->y());
+    const QRect aboveTheHint =
+        speech()->contentsRect().intersected(QRect(0, 0, speech()->width(), child("LblKazari")->y()));
     const auto expectPageFits = [&](std::string_view textTemplate) {
         const QString text = QString::fromStdString(render(textTemplate, widestName, widestName)).replace("\r\n", "\n");
         expectFits(speech(), aboveTheHint, text, int(speech()->alignment()));
@@ -101,8 +107,17 @@ TEST_F(LayoutTest, EveryPageChatterLineCaptionAndTheHelpFitTheirPlaceAt768Pixels
 
     for (const char* name : {"Opt0", "Opt1", "Opt2", "Com"}) {
         const auto* button = child<QPushButton>(name);
-        expectFits(button, button->rect().adjusted(3, 3, -3, -3), button->text(), Qt::AlignCenter);
+        const QRect inside = button->rect().adjusted(3, 3, -3, -3);
+        const QString lines = ui::captionLines(button->text(), QFontMetrics(button->font()), inside.width());
+        expectFits(button, inside, lines, Qt::AlignCenter);
+        // Each line of a caption is one whole line: no word is broken inside.
+        for (const QString& line : lines.split('\n'))
+            EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(line), inside.width()) << line.toStdString();
     }
+    // Too narrow for the whole help caption: it breaks after "＆", never inside a word.
+    const QFontMetrics metrics(child("Com")->font());
+    const QString help = child<QPushButton>("Com")->text();
+    EXPECT_EQ(ui::captionLines(help, metrics, metrics.horizontalAdvance(help) - 1), "バージョン＆\n遊び方");
     // The help box: room left on a 1366 x 768 screen for its title bar, margins and button.
     const QRect needed =
         QFontMetrics(QApplication::font()).boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft, ui::helpText());

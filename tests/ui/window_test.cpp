@@ -116,8 +116,7 @@ TEST_F(WindowTest, AMissingPictureEndsTheRealEventLoopWithTheErrorStatus)
     QFile::remove(path("raku.bmp"));
     QObject giveUp;  // a broken start-up fails the test instead of hanging it
     QTimer::singleShot(20000, &giveUp, [] { QCoreApplication::exit(99); });
-    EXPECT_EQ(ui::runGame(*qApp, dialogs, {{dir.path(), dir.path()}, {}, path("cache")}),
-              ui::MissingPictureExitCode);
+    EXPECT_EQ(ui::runGame(*qApp, dialogs, {{dir.path(), dir.path()}, {}, path("cache")}), ui::MissingPictureExitCode);
     ASSERT_EQ(dialogs.boxes.size(), 1);
     EXPECT_TRUE(dialogs.boxes[0].startsWith("fatal: ") && dialogs.boxes[0].contains(path("raku.bmp")))
         << qPrintable(dialogs.boxes[0]);

@@ -129,7 +129,16 @@ TEST_F(WiringTest, OnlyAPressAndReleaseOfOneButtonOnTheSpeechLineIsAClickAndALat
     EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
 
-// The real boxes, answered once they are open: Yes is true, No false, and any text shows as typed.
+// Whether a box leaves the window manager room for its whole title beside the
+// title bar's buttons.
+bool roomForTitle(const QWidget& box)
+{
+    const QFontMetrics metrics(box.font());
+    return box.width() >= metrics.horizontalAdvance(box.windowTitle()) + 8 * metrics.height();
+}
+
+// The real boxes, answered once they are open: Yes is true, No false, any text
+// shows as typed, and every box is wide enough for its title.
 TEST(RealDialogs, YesIsTrueNoIsFalseAndAnyTextIsShownAsTyped)
 {
     ui::QtDialogs dialogs;
@@ -139,8 +148,12 @@ TEST(RealDialogs, YesIsTrueNoIsFalseAndAnyTextIsShownAsTyped)
         QTimer::singleShot(0, [&seen, button] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            seen << box->windowTitle() + " " + box->text() + (box->textFormat() == Qt::PlainText ? " plain" : " rich");
-            box->button(button)->click();
+            seen << box->windowTitle() + " " + box->text() + (box->textFormat() == Qt::PlainText ? " plain" : " rich")
+                    + (roomForTitle(*box) ? "" : " narrow");
+            if (QAbstractButton* answer = box->button(button))
+                return answer->click();
+            ADD_FAILURE() << "no such button in: " << box->text().toStdString();
+            box->done(0);
         });
     };
     whenOpen(QMessageBox::Yes);
@@ -157,6 +170,9 @@ TEST(RealDialogs, YesIsTrueNoIsFalseAndAnyTextIsShownAsTyped)
         QTimer::singleShot(0, [accept] {
             auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
+            EXPECT_TRUE(roomForTitle(*box));
+            // Of a fixed size: no resize handle under its buttons.
+            EXPECT_EQ(box->minimumSize(), box->maximumSize());
             box->setTextValue("タマ");
             accept ? box->accept() : box->reject();
         });
