@@ -21,11 +21,18 @@ void Game::Tim_Timer() { HourTick(); }
 
 void Game::HourTick()
 {
+    // The period is over from day 24 on. A game saved while that day's ending
+    // was told comes back from its file without the story (a load ends the
+    // running scene): the first hour after it tells the ending again, so that
+    // every game ends and the clock never counts past day 24.
+    if (s_.Day >= LastDay && !s_.Scene.endingNumber().has_value()) {
+        EndingStt();
+        return;
+    }
+
     s_.Hour = static_cast<std::int16_t>(s_.Hour % 24 + 1);
-    if (s_.Hour == 24) {
-        // Past day 24 only when that day's ending was dropped; never wrap.
-        if (s_.Day < std::numeric_limits<std::uint8_t>::max())
-            ++s_.Day;
+    if (s_.Hour == 24 && s_.Day < LastDay) {
+        ++s_.Day;
         if (s_.Day == LastDay) {
             EndingStt();
             return;
