@@ -24,8 +24,17 @@ namespace {
 constexpr std::size_t FieldCount = 2 + 4 + 2 + game::EndingCount + 1;
 // Where the values sit in the file: affection first, then song, dance, fatigue.
 constexpr std::array<std::size_t, 4> StatusInFileOrder{3, 0, 1, 2};
+// What play can bring about: a value never goes below 0, and the hour is 0
+// from a new game until the first tick, then 1 to 24. The day may be anything
+// a byte holds: older copies of the game counted on past day 24.
+constexpr long LowestValue = 0;
+constexpr long LastHour = 24;
+// What may stand around the record.
+constexpr std::string_view Blanks = " \t\r\n";
 
 // Refusal reasons, shown to the player after "could not load".
+constexpr const char* EmptyFile = "セーブファイルが空です";
+constexpr const char* BlankLineFirst = "記録の前に空の行があります";
 constexpr const char* BadEncoding = "文字コードが正しくありません";
 constexpr const char* WrongFieldCount = "項目の数が合いません";
 constexpr const char* UnclosedQuote = "引用符が閉じていません";
@@ -131,8 +140,10 @@ public:
         }
     }
 
-    // A plain decimal number, a minus sign allowed, within the range of T.
-    template <class T> void integer(T& value)
+    // A plain decimal number, a minus sign allowed, within the range of T
+    // and the bounds given.
+    template <class T>
+    void integer(T& value, long lowest = std::numeric_limits<T>::min(), long highest = std::numeric_limits<T>::max())
     {
         const Field* field = next();
         if (!field) {
@@ -144,8 +155,7 @@ public:
         const auto [end, errc] = std::from_chars(first, last, parsed);
         if (field->quoted || errc == std::errc::invalid_argument || end != last) {
             error_ = DecodeError{BadNumber};
-        } else if (errc == std::errc::result_out_of_range || parsed < std::numeric_limits<T>::min()
-                   || parsed > std::numeric_limits<T>::max()) {
+        } else if (errc == std::errc::result_out_of_range || parsed < lowest || parsed > highest) {
             error_ = DecodeError{NumberOutOfRange};
         } else {
             value = static_cast<T>(parsed);
@@ -202,8 +212,14 @@ std::variant<SaveRecord, DecodeError> decodeSaveRecord(std::string_view bytes)
     }
     // The record is the first line, however it ends; only blank lines may follow.
     const std::string_view all = *text;
+    if (all.find_first_not_of(Blanks) == std::string_view::npos) {
+        return DecodeError{EmptyFile};
+    }
     const std::size_t lineEnd = std::min(all.find_first_of("\r\n"), all.size());
-    if (all.find_first_not_of(" \t\r\n", lineEnd) != std::string_view::npos) {
+    if (all.substr(0, lineEnd).find_first_not_of(Blanks) == std::string_view::npos) {
+        return DecodeError{BlankLineFirst};
+    }
+    if (all.find_first_not_of(Blanks, lineEnd) != std::string_view::npos) {
         return DecodeError{ExtraContent};
     }
     const auto split = splitFields(all.substr(0, lineEnd));
@@ -216,9 +232,9 @@ std::variant<SaveRecord, DecodeError> decodeSaveRecord(std::string_view bytes)
     read.name(record.OwnerName);
     read.name(record.PetName);
     for (std::size_t index : StatusInFileOrder) {
-        read.integer(record.Status[index]);
+        read.integer(record.Status[index], LowestValue);
     }
-    read.integer(record.Hour);
+    read.integer(record.Hour, 0, LastHour);
     read.integer(record.Day);
     for (bool& cleared : record.EndingCleared) {
         read.boolean(cleared);

@@ -24,8 +24,9 @@ std::string encodeSaveRecord(const game::SaveRecord& record);
 // The bytes of a save file checked whole: a record, or why it was refused.
 // Reads code page 932, or UTF-8 when the file is valid UTF-8 with non-ASCII
 // bytes (a player's edit; a byte order mark is allowed). Accepts a last line
-// without CR LF, an LF-only line end and blank lines after the record; values
-// within their types are taken as they are.
+// without CR LF, an LF-only line end and blank lines after the record. Takes
+// the values that play can bring about: none below 0, an hour from 0 to 24,
+// and any day.
 std::variant<game::SaveRecord, DecodeError> decodeSaveRecord(std::string_view bytes);
 
 }  // namespace mokopi::persist

@@ -88,12 +88,17 @@ TEST(SaveRecord, EachKindOfBrokenFileIsRefusedWithItsReasonAndTheLimitsHold)
         {",12,", ",32768,", "数値が範囲を超えています"},
         {",5,", ",256,", "数値が範囲を超えています"},
         {",5,", ",-1,", "数値が範囲を超えています"},
+        {",17,", ",25,", "数値が範囲を超えています"},
+        {",17,", ",-1,", "数値が範囲を超えています"},
+        {",12,", ",-1,", "数値が範囲を超えています"},
+        {",80,", ",-80,", "数値が範囲を超えています"},
         {"#FALSE#", "#false#", "真偽値が正しくありません"},
         {"\r\n", "\r\n\"a\"\r\n", "記録のあとに余分な内容があります"},
         {",40,", ",\"40\",", "数値が正しくありません"},
         {",#FALSE#\r", ",\"#FALSE#\"\r", "真偽値が正しくありません"},
-        {",12,40,", ",-32768,32767,", "(decoded)"},
-        {",5,", ",255,", "(decoded)"},
+        {",12,40,", ",0,32767,", "(decoded)"},
+        {",17,5,", ",0,255,", "(decoded)"},
+        {",17,", ",24,", "(decoded)"},
     };
     for (const auto& [from, to, reason] : cases) {
         std::string bytes =
@@ -102,6 +107,11 @@ TEST(SaveRecord, EachKindOfBrokenFileIsRefusedWithItsReasonAndTheLimitsHold)
         bytes.replace(bytes.find(from), std::string_view(from).size(), to);
         EXPECT_EQ(refusal(bytes), reason) << bytes;
     }
+    // Nothing but blanks, or a record below a blank line: what a cut-off write or a careless edit leaves.
+    for (const std::string empty : {"", "\r\n", " \t\r\n\n", "\xEF\xBB\xBF"})
+        EXPECT_EQ(refusal(empty), "セーブファイルが空です") << empty;
+    for (const std::string above : {"\r\n", "\n", " \t\r\n"})
+        EXPECT_EQ(refusal(above + Golden), "記録の前に空の行があります") << above;
 }
 
 // A player who edits the file in a modern editor saves it as UTF-8.
