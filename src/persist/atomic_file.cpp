@@ -21,6 +21,9 @@ namespace {
 constexpr int MaxLinkHops = 40;
 constexpr std::size_t SuffixLength = 6;
 constexpr std::string_view SuffixCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+// Kept on every file written, whatever the old one had: a file its owner
+// cannot read back is a save lost.
+constexpr mode_t OwnerReadsAndWrites = S_IRUSR | S_IWUSR;
 
 // The folder part of a path, with its slash ("" for a bare name).
 std::string folderOf(const std::string& path)
@@ -134,7 +137,7 @@ int replaceAtomically(const std::string& path, std::string_view bytes, std::opti
         }
     }
     int error = writeAll(fd, bytes);
-    if (error == 0 && keepMode && ::fchmod(fd, *keepMode) != 0) {
+    if (error == 0 && keepMode && ::fchmod(fd, *keepMode | OwnerReadsAndWrites) != 0) {
         error = errno;
     }
     if (error == 0 && ::fsync(fd) != 0) {

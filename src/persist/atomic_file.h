@@ -22,8 +22,9 @@ LinkEnd followLinks(const std::string& path);
 
 // Writes the bytes to a new temporary copy beside `path`, makes them durable
 // and renames the copy over `path`, so that a reader finds the old file or the
-// new one, never a part. keepMode: the permissions of the file replaced; a new
-// file gets the usual ones. Returns 0, or the errno of the step that failed;
+// new one, never a part. keepMode: the permissions of the file replaced, to
+// which the owner's read and write are always added; a new file gets the
+// usual ones. Returns 0, or the errno of the step that failed;
 // a failure removes the temporary copy again.
 int replaceAtomically(const std::string& path, std::string_view bytes, std::optional<mode_t> keepMode);
 

@@ -103,6 +103,16 @@ TEST(SaveFile, ASaveKeepsThePermissionsAndSweepsOnlyItsOwnStaleCopies)
     QStringList left = kept + QStringList{"mokopi.dat"};
     left.sort();
     EXPECT_EQ(filesIn(folder.path()), left);
+
+    // Never kept: a mode that shuts the owner out, or the next load would fail.
+    const QByteArray native = QFile::encodeName(path);
+    for (const auto& [before, after] : {std::pair<mode_t, mode_t>{0640, 0640}, {0000, 0600}, {0444, 0644}}) {
+        ASSERT_EQ(::chmod(native.constData(), before), 0);
+        ASSERT_EQ(writeSaveFile(path, "new").index(), 0u);
+        struct stat found {};
+        ASSERT_EQ(::stat(native.constData(), &found), 0);
+        EXPECT_EQ(found.st_mode & 07777, after) << std::oct << before;
+    }
 }
 
 // The cases a real player's rights decide, run as nobody when the tests run as
