@@ -9,6 +9,8 @@ namespace mokopi::persist {
 
 SaveFolderLock::SaveFolderLock(const QString& folder) : lock_(QDir(folder).filePath(QLatin1String(SaveLockFileName)))
 {
+    if (folder.isEmpty())
+        return;
     // Never stale by age, as a game may run for days; the lock of a killed
     // game is still taken over, since its process is gone.
     lock_.setStaleLockTime(0);

@@ -16,6 +16,7 @@ inline constexpr const char* SaveLockFileName = "mokopi.dat.lock";
 // instead of overwriting the first one's saves.
 class SaveFolderLock {
 public:
+    // An empty folder name stands for no folder at all: nothing is locked.
     explicit SaveFolderLock(const QString& folder);
 
     // Another running copy holds the folder. A folder where no lock can be

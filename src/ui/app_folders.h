@@ -8,7 +8,8 @@
 namespace mokopi::ui {
 
 // Where the game reads its pictures, sounds and icon (data), and where it
-// keeps mokopi.dat (save). Each ends in "/".
+// keeps mokopi.dat (save). Each ends in "/", but save is empty when the
+// player has no home folder: there is then nowhere to save.
 struct AppFolders {
     QString data;
     QString save;
@@ -22,13 +23,25 @@ struct AppFolders {
 AppFolders resolveAppFolders(const QString& executableFolder, const QString& dataFromExecutable,
                              const QString& playerDataFolder);
 
+// One of the player's base folders by the XDG base-directory rules, from the
+// value of its variable ($XDG_DATA_HOME, say), $HOME and the home that the
+// password database gives: the variable when it holds an absolute path (a
+// relative one is ignored), else underHome inside the home, which is $HOME
+// when absolute, else the database's. Empty when there is no such home: the
+// root of the file system is never taken for one.
+QString xdgBaseFolder(const QString& variable, const QString& home, const QString& databaseHome,
+                      const QString& underHome);
+
 // The folders of this program, from where its executable lies and, when it
-// is installed, the player's data folder (~/.local/share/mokopi on Linux).
-// Needs the application object and its name (setApplicationIdentity).
+// is installed, the player's data folder (~/.local/share/mokopi). Needs the
+// application object.
 AppFolders appFolders();
 
-// The program's name, version and desktop entry. The name decides the
-// player's data folder, so it is set before anything asks for it.
+// The player's cache folder for this program (~/.cache/mokopi), or empty.
+QString playerCacheFolder();
+
+// The program's name, version and desktop entry, set before anything asks
+// for them.
 void setApplicationIdentity();
 
 }  // namespace mokopi::ui

@@ -4,7 +4,6 @@
 #include "ui/game_session.h"
 
 #include <QCoreApplication>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include "game/game.h"
@@ -34,9 +33,10 @@ QString toQt(const std::string& text)
 
 QColor toQColor(game::Rgb c) { return QColor(c.red, c.green, c.blue); }
 
+// An empty folder, which stands for none, stays empty.
 QString withSlash(QString folder)
 {
-    if (!folder.endsWith(QLatin1Char('/')))
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     return folder;
 }
@@ -45,7 +45,7 @@ QString pictureCacheFolder(const QString& path)
 {
     if (!path.isEmpty())
         return path;
-    const QString userCache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    const QString userCache = playerCacheFolder();
     return userCache.isEmpty() ? QString() : userCache + QStringLiteral("/pictures");
 }
 

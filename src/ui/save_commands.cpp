@@ -3,6 +3,7 @@
 
 #include "ui/save_commands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <variant>
@@ -20,20 +21,33 @@ using namespace persist;
 
 namespace {
 
-QString refusal(const char* what, const std::string& reason)
+QString refusal(const char* what, const QString& reason)
 {
-    return QString::fromUtf8(what) + QStringLiteral("\n（") + QString::fromStdString(reason) + QStringLiteral("）");
+    return QString::fromUtf8(what) + QStringLiteral("\n（") + reason + QStringLiteral("）");
+}
+
+QString refusal(const char* what, const std::string& reason) { return refusal(what, QString::fromStdString(reason)); }
+
+// A player with no home folder has no place of their own for a save.
+QString noSaveFolder()
+{
+    return QCoreApplication::translate("SaveCommands", "ホームフォルダーがないため、保存先がありません");
 }
 
 }  // namespace
 
 void saveGame(const game::Game& game, Dialogs& dialogs, const QString& saveFolder)
 {
+    constexpr const char* NotSaved = "セーブできませんでした。";
+    if (saveFolder.isEmpty()) {
+        dialogs.message(applicationTitle(), refusal(NotSaved, noSaveFolder()));
+        return;
+    }
     // A folder that cannot be made fails the write below, which says so.
     QDir().mkpath(saveFolder);
     const auto written = writeSaveFile(saveFolder + QLatin1String(SaveFileName), encodeSaveRecord(game.saveRecord()));
     if (const auto* error = std::get_if<FileError>(&written)) {
-        dialogs.message(applicationTitle(), refusal("セーブできませんでした。", error->reason));
+        dialogs.message(applicationTitle(), refusal(NotSaved, error->reason));
         return;
     }
     dialogs.message(applicationTitle(), QStringLiteral("セーブしました"));
@@ -42,6 +56,10 @@ void saveGame(const game::Game& game, Dialogs& dialogs, const QString& saveFolde
 void loadGame(game::Game& game, Dialogs& dialogs, const QString& saveFolder)
 {
     constexpr const char* NotLoaded = "セーブファイルを読み込めませんでした。";
+    if (saveFolder.isEmpty()) {
+        dialogs.message(applicationTitle(), refusal(NotLoaded, noSaveFolder()));
+        return;
+    }
     const auto bytes = readSaveFile(saveFolder + QLatin1String(SaveFileName));
     if (const auto* error = std::get_if<FileError>(&bytes)) {
         dialogs.message(applicationTitle(), refusal(NotLoaded, error->reason));
@@ -57,7 +75,8 @@ void loadGame(game::Game& game, Dialogs& dialogs, const QString& saveFolder)
 
 std::unique_ptr<persist::SaveFolderLock> claimSaveFolder(const QString& saveFolder, Dialogs& dialogs)
 {
-    QDir().mkpath(saveFolder);
+    if (!saveFolder.isEmpty())
+        QDir().mkpath(saveFolder);
     auto lock = std::make_unique<SaveFolderLock>(saveFolder);
     if (!lock->heldElsewhere())
         return lock;

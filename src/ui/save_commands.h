@@ -22,7 +22,8 @@ class Dialogs;
 inline constexpr const char* SaveFileName = "mokopi.dat";
 
 // Writes the game to the save file, creating its folder if it is gone. A
-// failed write says why and leaves the previous file as it was.
+// failed write says why and leaves the previous file as it was. An empty
+// save folder stands for none (AppFolders): saves and loads say so.
 void saveGame(const game::Game& game, Dialogs& dialogs, const QString& saveFolder);
 
 // Reads and checks the whole save file, then hands it to the game. A file

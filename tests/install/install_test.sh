@@ -6,7 +6,8 @@
 #               mokopi answers --version and --help with no display at all
 #               and refuses an unknown option;
 #   saves       an installed copy, moved to another prefix, reads its pictures
-#               from there and saves into $HOME/.local/share/mokopi;
+#               from there and saves into $HOME/.local/share/mokopi, also
+#               when XDG_DATA_HOME holds a relative path, which is ignored;
 #   portable    a copy of the build tree's folder keeps its save beside itself;
 #   validators  the installed desktop entry and metainfo pass their validators.
 # usage: install_test.sh CASE BUILD_DIR APP_DIR SAVE_PROBE DESKTOP_ID VERSION
@@ -22,13 +23,15 @@ install_into() {
 }
 
 # Runs the save probe from folder $1 with a fresh home and the offscreen
-# platform: it must read its pictures from folder $2, save into folder $3 and
-# load that save back.
+# platform, in the work folder and with XDG_DATA_HOME=$4 if given: it must
+# read its pictures from folder $2, save into folder $3 and load that save back.
 expect_probe_saves() {
     cp "$probe" "$1/"
     mkdir -p "$work/home"
+    data_home="-u XDG_DATA_HOME"
+    [ -z "${4:-}" ] || data_home="XDG_DATA_HOME=$4"
     status=0
-    env -u XDG_DATA_HOME HOME="$work/home" QT_QPA_PLATFORM=offscreen timeout 60 "$1/$(basename "$probe")" \
+    (cd "$work" && env $data_home HOME="$work/home" QT_QPA_PLATFORM=offscreen timeout 60 "$1/$(basename "$probe")") \
         >"$work/report" || status=$?
     [ "$status" -eq 0 ] || { cat "$work/report"; fail "the probe stopped with status $status"; }
     for line in "data: $2" "save: $3" "message: セーブしました" "message: ロードしました" "owner: タマ"; do
@@ -63,6 +66,9 @@ saves)
     mv "$work/first" "$work/usr"
     expect_probe_saves "$work/usr/games" "$work/usr/share/games/mokopi/" "$work/home/.local/share/mokopi/"
     [ -z "$(find "$work/usr" -name 'mokopi.dat*')" ] || fail "a save inside the installation"
+    rm -r "$work/home"
+    expect_probe_saves "$work/usr/games" "$work/usr/share/games/mokopi/" "$work/home/.local/share/mokopi/" data
+    [ ! -e "$work/data" ] || fail "a relative XDG_DATA_HOME was used"
     ;;
 portable)
     cp -r "$app" "$work/copy"
