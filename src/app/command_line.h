@@ -3,16 +3,14 @@
 
 #pragma once
 
-class QCoreApplication;
-
 namespace mokopi::app {
 
-// --help, --help-all and --version print and end the program before the
-// window system is opened, so that they work with no display at all.
-void answerInformationOptions(int& argc, char* argv[]);
-
-// Once Qt has taken its own options (-platform, -style, ...), anything left
-// is refused: the program ends with status 1 and a hint.
-void refuseUnknownArguments(const QCoreApplication& app);
+// Judges the command line before any window system is opened, so that it
+// answers alike with a display or without one: --help, --help-all and
+// --version print and end the program (status 0); an argument that is
+// neither the game's own nor one that Qt takes for itself (-platform,
+// -style, ...) ends it with status 1 and a hint. Returns when the game may
+// start.
+void answerCommandLine(int argc, char* argv[]);
 
 }  // namespace mokopi::app

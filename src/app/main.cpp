@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "app/command_line.h"
+#include "app/window_system.h"
 #include "ui/app_folders.h"
 #include "ui/dialogs.h"
 #include "ui/run_game.h"
@@ -11,11 +12,10 @@
 int main(int argc, char* argv[])
 {
     mokopi::ui::setApplicationIdentity();
-    mokopi::app::answerInformationOptions(argc, argv);
-    QApplication app(argc, argv);
-    mokopi::app::refuseUnknownArguments(app);
+    mokopi::app::answerCommandLine(argc, argv);
+    const auto app = mokopi::app::openWindowSystem(argc, argv);
     mokopi::ui::SessionOptions options;
     options.folders = mokopi::ui::appFolders();
     mokopi::ui::QtDialogs dialogs;
-    return mokopi::ui::runGame(app, dialogs, std::move(options));
+    return mokopi::ui::runGame(*app, dialogs, std::move(options));
 }

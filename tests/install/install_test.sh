@@ -3,8 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game as a player gets it. One case per run:
 #   layout      cmake --install puts every file in its place; the installed
-#               mokopi answers --version and --help with no display at all
-#               and refuses an unknown option;
+#               mokopi answers --version and --help with no display at all,
+#               refuses what is neither its own argument nor Qt's with
+#               status 1, and with no window system to open, or no Qt plugin
+#               for one, says what it tried and ends with status 4;
 #   saves       an installed copy, moved to another prefix, reads its pictures
 #               from there and saves into $HOME/.local/share/mokopi, also
 #               when XDG_DATA_HOME holds a relative path, which is ignored;
@@ -52,14 +54,35 @@ layout)
     for size in 16 24 32 48 64 128 256; do
         [ -s "$work/usr/share/icons/hicolor/${size}x$size/apps/$id.png" ] || fail "no $size pixel icon"
     done
-    # Help and version need no display: nothing of the window system is opened.
-    quiet="env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"
-    [ "$($quiet "$work/usr/games/mokopi" --version)" = "mokopi $version" ] || fail "--version"
-    $quiet "$work/usr/games/mokopi" --help | grep -q -- '--version' || fail "--help"
-    if QT_QPA_PLATFORM=offscreen timeout 20 "$work/usr/games/mokopi" --no-such-option 2>"$work/err"; then
-        fail "an unknown option was accepted"
-    fi
-    grep -q "no-such-option" "$work/err" || fail "the refusal does not name the option"
+    # The command line is judged before any window system is opened: with no display at all.
+    quiet="env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR=$work"
+    game="$work/usr/games/mokopi"
+    [ "$($quiet "$game" --version)" = "mokopi $version" ] || fail "--version"
+    [ "$($quiet "$game" -platform nowhere -style=fusion -reverse --version)" = "mokopi $version" ] \
+        || fail "Qt's own options were refused"
+    $quiet "$game" --help | grep -q -- '--version' || fail "--help"
+    for wrong in --no-such-option no-such-argument "-platform offscreen no-such-argument"; do
+        status=0
+        $quiet timeout 20 "$game" $wrong 2>"$work/err" || status=$?
+        [ "$status" -eq 1 ] || fail "\"$wrong\" ended with status $status"
+        grep -q "no-such-" "$work/err" && grep -q -- "--help" "$work/err" || fail "no hint for \"$wrong\""
+    done
+
+    # With no window system, and with no Qt plugin for one, the program says what it tried.
+    expect_no_window_system() {
+        status=0
+        env -u QT_QPA_PLATFORM "$@" XDG_RUNTIME_DIR="$work" timeout 20 "$game" 2>"$work/err" || status=$?
+        [ "$status" -eq 4 ] || { cat "$work/err"; fail "no window system: status $status"; }
+    }
+    said() { grep -qF "$1" "$work/err" || { cat "$work/err"; fail "no \"$1\""; }; }
+    expect_no_window_system -u DISPLAY -u WAYLAND_DISPLAY
+    said "Wayland: WAYLAND_DISPLAY is not set." && said "X11: DISPLAY is not set."
+    expect_no_window_system DISPLAY=:nowhere WAYLAND_DISPLAY=nowhere
+    said "Wayland: nothing answered at WAYLAND_DISPLAY=nowhere." && said "X11: nothing answered at DISPLAY=:nowhere."
+    printf '[Paths]\nPlugins=%s\n' "$work/no-plugins" >"$work/usr/games/qt.conf"
+    expect_no_window_system DISPLAY=:nowhere WAYLAND_DISPLAY=nowhere
+    rm "$work/usr/games/qt.conf"
+    said "Wayland: Qt's support for it is not installed (Debian package qt6-wayland)."
     ;;
 saves)
     install_into "$work/first"
