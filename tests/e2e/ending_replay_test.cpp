@@ -32,5 +32,27 @@ TEST_F(EndingReplayTest, EachItemOfTheEndingMenuReplaysItsOwnEnding)
     }
 }
 
+using LastDayTest = GameOnScreenTest;
+
+// Saved while the last day's ending was told: the load ends the story, and the
+// next hour tells it again instead of counting on to day 25.
+TEST_F(LastDayTest, AGameSavedDuringItsLastDaysEndingEndsAgainSoonAfterItIsLoaded)
+{
+    SavedGame lastDay{"Tama", "Pochi"};
+    lastDay.song = 210;  // the singer
+    lastDay.hour = 24;
+    lastDay.day = 24;
+    writeSavedGame(saveFile(), lastDay);
+    launch();
+    waitForPicture("the title", {"stt.bmp"});
+    choose(MainItem::Load);
+    answerBox(waitForBox());
+    waitForPicture("the singer's ending", {"enduta0.bmp", "enduta1.bmp"});
+    const SavedGame ending = save();
+    EXPECT_EQ(ending.day, 24);
+    EXPECT_LE(ending.hoursPlayed() - lastDay.hoursPlayed(), 3);
+    EXPECT_TRUE(ending.cleared[3]);
+}
+
 }  // namespace
 }  // namespace mokopi::e2e
