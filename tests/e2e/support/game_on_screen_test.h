@@ -14,11 +14,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "support/picture_likeness.h"
 #include "support/program.h"
 #include "support/saved_game.h"
 #include "support/virtual_screen.h"
@@ -46,10 +46,7 @@ class GameOnScreenTest : public ::testing::Test {
 protected:
     GameOnScreenTest()
     {
-        const std::string built = qEnvironmentVariable("MOKOPI_APP_DIR").toStdString();
-        if (!std::filesystem::is_regular_file(built + "/mokopi"))
-            throw std::runtime_error("MOKOPI_APP_DIR must name the built application folder");
-        std::filesystem::copy(built, folder_.path().toStdString(), std::filesystem::copy_options::recursive);
+        copyBuiltGame(folder_.path());
         std::filesystem::remove(saveFile().toStdString());
     }
     ~GameOnScreenTest() override
@@ -208,29 +205,12 @@ protected:
         return readSavedGame(saveFile());
     }
 
-    // What the player sees. The picture file the pet area shows, e.g.
-    // "t0.bmp": the game stretches every picture to the area, and small
-    // copies compare whatever the stretch.
+    // What the player sees. The picture file the pet area shows, e.g. "t0.bmp".
     std::string picture() const
     {
-        const auto small = [](const QImage& image) {
-            return image.convertToFormat(QImage::Format_RGB888)
-                .scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        };
-        if (pictures_.empty())
-            for (const QString& file : QDir(folder_.path()).entryList({"*.bmp"}))
-                pictures_[file.toStdString()] = small(QImage(appFile(file)));
-        const QImage shot = small(screen_.grab(petArea().adjusted(1, 1, -1, -1)));
-        const auto difference = [&](const QImage& picture) {  // rows of 96 bytes: no padding
-            long sum = 0;
-            for (qsizetype i = 0; i < shot.sizeInBytes(); ++i)
-                sum += std::abs(shot.constBits()[i] - picture.constBits()[i]);
-            return sum;
-        };
-        return std::min_element(
-                   pictures_.begin(), pictures_.end(),
-                   [&](const auto& a, const auto& b) { return difference(a.second) < difference(b.second); })
-            ->first;
+        if (!pictures_)
+            pictures_.emplace(folder_.path());
+        return pictures_->nearest(screen_.grab(petArea().adjusted(1, 1, -1, -1)));
     }
     void waitForPicture(const std::string& what, const std::vector<std::string>& files) const
     {
@@ -304,7 +284,7 @@ private:
     Program game_;
     ScreenWindow window_;
     int menuBarHeight_ = 0;
-    mutable std::map<std::string, QImage> pictures_;  // small copies, read at the first question
+    mutable std::optional<PictureLikeness> pictures_;  // read at the first question
 };
 
 }  // namespace mokopi::e2e

@@ -8,6 +8,7 @@
 #include <signal.h>
 #include <sys/prctl.h>
 
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 
@@ -29,6 +30,17 @@ struct StopProgram {
     }
 };
 using Program = std::unique_ptr<QProcess, StopProgram>;
+
+// Copies the built application folder, which the build names in
+// MOKOPI_APP_DIR, into `folder`: a game of the test's own, whose files it may
+// break.
+inline void copyBuiltGame(const QString& folder)
+{
+    const std::string built = qEnvironmentVariable("MOKOPI_APP_DIR").toStdString();
+    if (!std::filesystem::is_regular_file(built + "/mokopi"))
+        throw std::runtime_error("MOKOPI_APP_DIR must name the built application folder");
+    std::filesystem::copy(built, folder.toStdString(), std::filesystem::copy_options::recursive);
+}
 
 // Starts a program that dies with the test program, even one killed by its
 // time limit. Its standard output is the test's to read; its errors go to
