@@ -9,27 +9,43 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/app_folders.h"
+
 namespace mokopi::app {
 
 namespace {
+
+const QString LanguageOption = QStringLiteral("language");
 
 struct Options {
     Options()
     {
         parser.setApplicationDescription(
-            QStringLiteral("もこぴ育成 (Mokopi): raise a fluffy pet for 24 game days.\n"
-                           "Saves go to ~/.local/share/mokopi/mokopi.dat, or beside the program\n"
-                           "when its pictures are there (a copy that is not installed)."));
+            QCoreApplication::translate("Command line",
+                                        "もこぴ育成：ふわふわの生き物もこぴを２４日間育てるゲームです。\n"
+                                        "セーブは ~/.local/share/mokopi/mokopi.dat に書きます。画像がプログラムと\n"
+                                        "同じ場所にあるとき（インストールしていないコピー）は、その横に書きます。"));
         parser.addHelpOption();
         parser.addVersionOption();
+        parser.addOption({LanguageOption,
+                          QCoreApplication::translate("Command line", "画面の言語：ja（日本語）か en（英語）"),
+                          QStringLiteral("ja|en")});
     }
     bool asksForInformation() const
     {
         return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
             || parser.isSet(QStringLiteral("version"));
     }
+    std::optional<ui::Language> language() const { return ui::languageOfCode(parser.value(LanguageOption)); }
     QCommandLineParser parser;
 };
+
+[[noreturn]] void refuse(const QString& what)
+{
+    std::fprintf(stderr, "%s: %s\nTry '--help' for more information.\n",
+                 qPrintable(QCoreApplication::applicationName()), qPrintable(what));
+    std::exit(EXIT_FAILURE);
+}
 
 }  // namespace
 
@@ -45,21 +61,25 @@ void answerInformationOptions(int& argc, char* argv[])
     if (!options.asksForInformation())
         return;
     // A core application names the program in the usage line and opens no
-    // display; the parser prints and ends the program.
+    // display; the parser, made anew in the player's language, prints and
+    // ends the program.
     QCoreApplication core(argc, argv);
-    options.parser.process(core);
+    ui::Translations translations(ui::appFolders().data + QStringLiteral("translations"));
+    translations.use(ui::startingLanguage(options.language()));
+    Options translated;
+    translated.parser.process(core);
 }
 
-void refuseUnknownArguments(const QCoreApplication& app)
+std::optional<ui::Language> readArguments(const QCoreApplication& app)
 {
     Options options;
     options.parser.process(app);
     const QStringList extra = options.parser.positionalArguments();
-    if (extra.isEmpty())
-        return;
-    std::fprintf(stderr, "%s: Unexpected argument '%s'.\nTry '--help' for more information.\n",
-                 qPrintable(QCoreApplication::applicationName()), qPrintable(extra.constFirst()));
-    std::exit(EXIT_FAILURE);
+    if (!extra.isEmpty())
+        refuse(QStringLiteral("Unexpected argument '%1'.").arg(extra.constFirst()));
+    if (options.parser.isSet(LanguageOption) && !options.language())
+        refuse(QStringLiteral("Unknown language '%1': ja or en.").arg(options.parser.value(LanguageOption)));
+    return options.language();
 }
 
 }  // namespace mokopi::app

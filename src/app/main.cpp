@@ -13,9 +13,9 @@ int main(int argc, char* argv[])
     mokopi::ui::setApplicationIdentity();
     mokopi::app::answerInformationOptions(argc, argv);
     QApplication app(argc, argv);
-    mokopi::app::refuseUnknownArguments(app);
+    const auto language = mokopi::app::readArguments(app);
     mokopi::ui::SessionOptions options;
     options.folders = mokopi::ui::appFolders();
     mokopi::ui::QtDialogs dialogs;
-    return mokopi::ui::runGame(app, dialogs, std::move(options));
+    return mokopi::ui::runGame(app, dialogs, std::move(options), language);
 }

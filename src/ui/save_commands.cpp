@@ -3,11 +3,14 @@
 
 #include "ui/save_commands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
+#include <cstring>
 #include <variant>
 
 #include "game/game.h"
+#include "persist/file_causes.h"
 #include "persist/save_codec.h"
 #include "persist/save_file.h"
 #include "persist/save_folder_lock.h"
@@ -20,9 +23,24 @@ using namespace persist;
 
 namespace {
 
-QString refusal(const char* what, const std::string& reason)
+QString words(const char* text) { return QCoreApplication::translate("Save and load", text); }
+
+// A cause of the save file in the player's language; one that ends in an
+// error number keeps the number.
+QString translatedCause(const std::string& cause)
 {
-    return QString::fromUtf8(what) + QStringLiteral("\n（") + QString::fromStdString(reason) + QStringLiteral("）");
+    const std::size_t label = cause.find(ErrorNumberLabel);
+    if (label == std::string::npos)
+        return QCoreApplication::translate(SaveFileContext, cause.c_str());
+    return QCoreApplication::translate(SaveFileContext, cause.substr(0, label).c_str())
+        + QCoreApplication::translate(SaveFileContext, ErrorNumberLabel)
+        + QString::fromStdString(cause.substr(label + std::strlen(ErrorNumberLabel)));
+}
+
+QString refusal(const char* what, const std::string& cause)
+{
+    //: What failed, then why.
+    return words(QT_TRANSLATE_NOOP("Save and load", "%1\n（%2）")).arg(words(what), translatedCause(cause));
 }
 
 }  // namespace
@@ -33,15 +51,16 @@ void saveGame(const game::Game& game, Dialogs& dialogs, const QString& saveFolde
     QDir().mkpath(saveFolder);
     const auto written = writeSaveFile(saveFolder + QLatin1String(SaveFileName), encodeSaveRecord(game.saveRecord()));
     if (const auto* error = std::get_if<FileError>(&written)) {
-        dialogs.message(applicationTitle(), refusal("セーブできませんでした。", error->reason));
+        dialogs.message(applicationTitle(),
+                        refusal(QT_TRANSLATE_NOOP("Save and load", "セーブできませんでした。"), error->reason));
         return;
     }
-    dialogs.message(applicationTitle(), QStringLiteral("セーブしました"));
+    dialogs.message(applicationTitle(), words(QT_TRANSLATE_NOOP("Save and load", "セーブしました")));
 }
 
 void loadGame(game::Game& game, Dialogs& dialogs, const QString& saveFolder)
 {
-    constexpr const char* NotLoaded = "セーブファイルを読み込めませんでした。";
+    constexpr const char* NotLoaded = QT_TRANSLATE_NOOP("Save and load", "セーブファイルを読み込めませんでした。");
     const auto bytes = readSaveFile(saveFolder + QLatin1String(SaveFileName));
     if (const auto* error = std::get_if<FileError>(&bytes)) {
         dialogs.message(applicationTitle(), refusal(NotLoaded, error->reason));
@@ -62,7 +81,8 @@ std::unique_ptr<persist::SaveFolderLock> claimSaveFolder(const QString& saveFold
     if (!lock->heldElsewhere())
         return lock;
     dialogs.message(applicationTitle(),
-                    QStringLiteral("もこぴ育成はすでに起動しています。\n先に起動したほうで遊んでください。"));
+                    words(QT_TRANSLATE_NOOP("Save and load",
+                                            "もこぴ育成はすでに起動しています。\n先に起動したほうで遊んでください。")));
     return nullptr;
 }
 

@@ -11,6 +11,7 @@
 #include "support/game_scripts.h"
 #include "ui/command_button.h"
 #include "ui/help_text.h"
+#include "ui/language.h"
 #include "ui/window_fixture.h"
 
 namespace mokopi::testing {
@@ -90,8 +91,9 @@ TEST_F(LayoutTest, EveryPageChatterLineCaptionAndTheHelpFitTheirPlaceAt768Pixels
     const std::string widestName = "ＷＷＷＷＷ";  // five of the widest characters
     const QRect aboveTheHint =
         speech()->contentsRect().intersected(QRect(0, 0, speech()->width(), child("LblKazari")->y()));
-    const auto expectPageFits = [&](std::string_view textTemplate) {
-        const QString text = QString::fromStdString(render(textTemplate, widestName, widestName)).replace("\r\n", "\n");
+    const auto expectPageFits = [&](const Text& textTemplate) {
+        const QString text =
+            QString::fromStdString(render(ui::translateGameText(textTemplate), widestName, widestName)).replace("\r\n", "\n");
         expectFits(speech(), aboveTheHint, text, int(speech()->alignment()));
     };
     int pages = 0;
