@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game as a player gets it. One case per run:
 #   layout      cmake --install puts every file in its place; the installed
-#               mokopi answers --version and --help with no display at all
-#               and refuses an unknown option;
+#               mokopi answers --version and --help with no display at all,
+#               the help in the language asked for or the system's, and
+#               refuses an unknown option or language;
 #   saves       an installed copy, moved to another prefix, reads its pictures
 #               from there and saves into $HOME/.local/share/mokopi;
 #   portable    a copy of the build tree's folder keeps its save beside itself;
@@ -43,16 +44,24 @@ layout)
     for file in games/mokopi share/games/mokopi/load.bmp share/games/mokopi/stt.bmp share/games/mokopi/raku.bmp \
         share/games/mokopi/icon.png share/games/mokopi/ai.wav share/applications/$id.desktop \
         share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man6/mokopi.6.gz \
-        share/doc/mokopi/copyright share/doc/mokopi/changelog.gz; do
+        share/doc/mokopi/copyright share/doc/mokopi/changelog.gz share/games/mokopi/translations/mokopi_en.qm; do
         [ -s "$work/usr/$file" ] || fail "missing $file"
     done
     for size in 16 24 32 48 64 128 256; do
         [ -s "$work/usr/share/icons/hicolor/${size}x$size/apps/$id.png" ] || fail "no $size pixel icon"
     done
     # Help and version need no display: nothing of the window system is opened.
-    quiet="env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"
+    quiet="env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL -u LC_MESSAGES XDG_CONFIG_HOME=$work/config"
     [ "$($quiet "$work/usr/games/mokopi" --version)" = "mokopi $version" ] || fail "--version"
     $quiet "$work/usr/games/mokopi" --help | grep -q -- '--version' || fail "--help"
+    $quiet LANGUAGE=ja "$work/usr/games/mokopi" --help | grep -q '^もこぴ育成：' || fail "--help in Japanese"
+    $quiet LANGUAGE=en "$work/usr/games/mokopi" --help | grep -q '^Mokopi: raise' || fail "--help in English"
+    $quiet LANGUAGE=en "$work/usr/games/mokopi" --language ja --help | grep -q '^もこぴ育成：' \
+        || fail "--language over the system's language"
+    if QT_QPA_PLATFORM=offscreen timeout 20 "$work/usr/games/mokopi" --language fr 2>"$work/err"; then
+        fail "a language the game does not speak was accepted"
+    fi
+    grep -q "'fr'" "$work/err" || fail "the refusal does not name the language"
     if QT_QPA_PLATFORM=offscreen timeout 20 "$work/usr/games/mokopi" --no-such-option 2>"$work/err"; then
         fail "an unknown option was accepted"
     fi
