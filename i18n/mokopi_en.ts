@@ -1205,7 +1205,7 @@ and answer with a click of the mouse.
 &quot;Super Fast&quot; under Options makes time go faster.
 An ending you have reached can be seen again
 from the &quot;Endings&quot; menu.
-Doing so ends the creature you are raising now,
+Doing so ends the game you are playing now,
 so take care.
 
 Rest the mouse on anything for a moment to learn what it does.

@@ -75,10 +75,14 @@ Translations::~Translations() { remove(); }
 
 bool Translations::use(Language language)
 {
-    auto game = std::make_unique<QTranslator>();
     const QString code = languageCode(language);
-    if (language != Language::Japanese && !game->load(QStringLiteral("mokopi_") + code, folder_))
-        return false;
+    // Japanese, the sources' own language, has no catalogue of the game's.
+    std::unique_ptr<QTranslator> game;
+    if (language != Language::Japanese) {
+        game = std::make_unique<QTranslator>();
+        if (!game->load(QStringLiteral("mokopi_") + code, folder_))
+            return false;
+    }
     // Without Qt's catalogue its boxes keep their English buttons.
     auto qt = std::make_unique<QTranslator>();
     if (!qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -86,8 +90,7 @@ bool Translations::use(Language language)
 
     remove();
     language_ = language;
-    if (language != Language::Japanese)
-        game_ = std::move(game);
+    game_ = std::move(game);
     qt_ = std::move(qt);
     for (QTranslator* translator : {game_.get(), qt_.get()})
         if (translator)
