@@ -171,6 +171,8 @@ TEST_F(LanguageTest, TheLanguageMenuSwitchesTheRunningWindowAtOnceKeepsTheChoice
     clickSpeech();  // the pet asks what to call the player
     fire("TimAnm");
     const QStringList japanese = windowTexts();
+    action("mnuSAVE0")->trigger();
+    const SaveRecord saved = session->game().saveRecord();
     const auto choose = [this](const char* item) {
         action(item)->trigger();
         QCoreApplication::processEvents();  // the change of language reaches the window
@@ -194,6 +196,12 @@ TEST_F(LanguageTest, TheLanguageMenuSwitchesTheRunningWindowAtOnceKeepsTheChoice
     EXPECT_EQ(windowTexts(), japanese);
     EXPECT_TRUE(QCoreApplication::translate("QPlatformTheme", "&Yes").startsWith("はい"));
     EXPECT_EQ(ui::keptLanguage(), Language::Japanese);
+
+    // What was saved in one language loads in the other.
+    choose("mnuLanguage_en");
+    action("mnuSAVE1")->trigger();
+    EXPECT_EQ(dialogs.boxes.last(), "message: Game loaded.");
+    EXPECT_EQ(session->game().saveRecord(), saved);
 }
 
 TEST_F(LanguageTest, TheLanguageIsTheOneAskedForElseTheOneKeptElseTheSystemsFirstTheGameSpeaks)

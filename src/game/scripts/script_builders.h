@@ -16,8 +16,7 @@ namespace mokopi::game::scripts {
 inline StatusChange up(Value value, std::int16_t base) { return {value, +1, base}; }
 inline StatusChange down(Value value, std::int16_t base) { return {value, -1, base}; }
 
-inline Reaction say(Text text, std::optional<Picture> picture = std::nullopt,
-                    std::vector<StatusChange> changes = {})
+inline Reaction say(Text text, std::optional<Picture> picture = std::nullopt, std::vector<StatusChange> changes = {})
 {
     return Reaction{text, picture, std::move(changes)};
 }
