@@ -64,7 +64,7 @@ void answerInformationOptions(int& argc, char* argv[])
     // display; the parser, made anew in the player's language, prints and
     // ends the program.
     QCoreApplication core(argc, argv);
-    ui::Translations translations(ui::appFolders().data + QStringLiteral("translations"));
+    ui::Translations translations(ui::appFolders().data);
     translations.use(ui::startingLanguage(options.language()));
     Options translated;
     translated.parser.process(core);

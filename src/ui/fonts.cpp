@@ -89,14 +89,13 @@ JapaneseFonts findJapaneseFonts()
 
 void installFontSubstitutions(const JapaneseFonts& fonts)
 {
-    if (fonts.found()) {
-        QFont::insertSubstitution(GothicFamily, fonts.gothic);
-        QFont::insertSubstitution(MinchoFamily, fonts.mincho);
-    }
     // The hour and day are digits only; any clean sans will do.
     QFont::insertSubstitution(ClockFamily, QStringLiteral("DejaVu Sans"));
-    if (fonts.found())
-        QFont::insertSubstitution(ClockFamily, fonts.gothic);
+    if (!fonts.found())
+        return;
+    QFont::insertSubstitution(GothicFamily, fonts.gothic);
+    QFont::insertSubstitution(MinchoFamily, fonts.mincho);
+    QFont::insertSubstitution(ClockFamily, fonts.gothic);
 }
 
 }  // namespace

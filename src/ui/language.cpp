@@ -4,6 +4,7 @@
 #include "ui/language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
@@ -69,7 +70,9 @@ QString translated(const game::Text& text) { return QCoreApplication::translate(
 
 std::string translateGameText(const game::Text& text) { return translated(text).toStdString(); }
 
-Translations::Translations(QString folder, QObject* parent) : QObject(parent), folder_(std::move(folder)) {}
+Translations::Translations(const QString& dataFolder, QObject* parent)
+    : QObject(parent), folder_(QDir(dataFolder).filePath(QStringLiteral("translations")))
+{}
 
 Translations::~Translations() { remove(); }
 

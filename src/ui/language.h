@@ -56,8 +56,8 @@ std::string translateGameText(const game::Text& text);
 class Translations final : public QObject {
     Q_OBJECT
 public:
-    // folder: where the game's .qm files lie.
-    explicit Translations(QString folder, QObject* parent = nullptr);
+    // The game's catalogues lie in translations/ in its data folder.
+    explicit Translations(const QString& dataFolder, QObject* parent = nullptr);
     ~Translations() override;
 
     Language language() const { return language_; }

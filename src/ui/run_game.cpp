@@ -4,7 +4,6 @@
 #include "ui/run_game.h"
 
 #include <QApplication>
-#include <QDir>
 
 #include "persist/save_folder_lock.h"
 #include "ui/app_icon.h"
@@ -33,7 +32,7 @@ Translations& prepareApplication(QApplication& app, Dialogs& dialogs, const QStr
 {
     // One set of catalogues an application: those of an earlier start give way.
     delete app.findChild<Translations*>(QString(), Qt::FindDirectChildrenOnly);
-    auto* translations = new Translations(QDir(dataFolder).filePath(QStringLiteral("translations")), &app);
+    auto* translations = new Translations(dataFolder, &app);
     Language language = startingLanguage(asked);
     if (language == Language::Japanese && !japaneseFonts().found()) {
         dialogs.message(QString::fromUtf8(NoJapaneseFontTitle), QString::fromUtf8(NoJapaneseFont));

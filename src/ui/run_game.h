@@ -20,8 +20,8 @@ class Menus;
 // for, else the one kept from the language menu, else the system's. With no
 // Japanese font at all Japanese cannot be read: a message in both languages
 // names the packages that bring one, and the game goes on in English. The
-// catalogues are read from the data folder's translations/; the returned
-// translations live as long as `app`.
+// catalogues are read from the data folder; the returned translations live
+// as long as `app`.
 Translations& prepareApplication(QApplication& app, Dialogs& dialogs, const QString& dataFolder,
                                  std::optional<Language> asked = std::nullopt);
 

@@ -162,7 +162,7 @@ TEST_F(LanguageTest, TheJapaneseGameStillShowsItsOwnTextsOnTheSameRoad)
 
 TEST_F(LanguageTest, TheLanguageMenuSwitchesTheRunningWindowAtOnceKeepsTheChoiceAndGoesBackByteForByte)
 {
-    ui::Translations translations(QStringLiteral(MOKOPI_BUILT_DATA_FOLDER "translations"));
+    ui::Translations translations(QStringLiteral(MOKOPI_BUILT_DATA_FOLDER));
     translations.use(Language::Japanese);
     start();
     ui::connectLanguageMenu(window->menus(), translations);

@@ -48,7 +48,7 @@ struct FakeDialogs final : ui::Dialogs {
 // catalogues the build made; Japanese again after.
 struct InLanguage {
     explicit InLanguage(ui::Language language) { EXPECT_TRUE(translations.use(language)); }
-    ui::Translations translations{QStringLiteral(MOKOPI_BUILT_DATA_FOLDER "translations")};
+    ui::Translations translations{QStringLiteral(MOKOPI_BUILT_DATA_FOLDER)};
 };
 
 // A window on a folder of generated pictures, its boxes answered by the fake
