@@ -46,8 +46,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const bool memory = argc > 1 && QByteArray(argv[1]) == "memory";
     const QString appFolder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    ui::prepareApplication(app);
     SilentDialogs dialogs;
+    ui::prepareApplication(app, dialogs, appFolder);
     ui::MainWindow window;
     ui::GameSession session(window, dialogs, std::make_unique<ClockSeededRandom>(20240601),
                             ui::SessionOptions{{appFolder, appFolder}, {}, {}});

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "ui/app_folders.h"
+
 namespace mokopi::app {
 
 namespace {
@@ -77,6 +79,33 @@ QStringList withoutQtOptions(const QStringList& arguments)
     return left;
 }
 
+const QString LanguageOption = QStringLiteral("language");
+
+// The game's own options. Their texts are translated once an application
+// object and the player's catalogue exist; before that they are Japanese.
+struct Options {
+    Options()
+    {
+        parser.setApplicationDescription(
+            QCoreApplication::translate("Command line",
+                                        "もこぴ育成：ふわふわの生き物もこぴを２４日間育てるゲームです。\n"
+                                        "セーブは ~/.local/share/mokopi/mokopi.dat に書きます。画像がプログラムと\n"
+                                        "同じ場所にあるとき（インストールしていないコピー）は、その横に書きます。"));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption({LanguageOption,
+                          QCoreApplication::translate("Command line", "画面の言語：ja（日本語）か en（英語）"),
+                          QStringLiteral("ja|en")});
+    }
+    bool asksForInformation() const
+    {
+        return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
+            || parser.isSet(QStringLiteral("version"));
+    }
+    std::optional<ui::Language> language() const { return ui::languageOfCode(parser.value(LanguageOption)); }
+    QCommandLineParser parser;
+};
+
 [[noreturn]] void refuse(const QString& what)
 {
     const QByteArray name = QCoreApplication::applicationName().toLocal8Bit();
@@ -87,31 +116,31 @@ QStringList withoutQtOptions(const QStringList& arguments)
 
 }  // namespace
 
-void answerCommandLine(int argc, char* argv[])
+std::optional<ui::Language> answerCommandLine(int argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const QStringList ours = withoutQtOptions(arguments);
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("もこぴ育成 (Mokopi): raise a fluffy pet for 24 game days.\n"
-                       "Saves go to ~/.local/share/mokopi/mokopi.dat, or beside the program\n"
-                       "when its pictures are there (a copy that is not installed)."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    if (!parser.parse(ours))
-        refuse(parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
-        refuse(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
-    if (!parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all"))
-        && !parser.isSet(QStringLiteral("version")))
-        return;
+    Options options;
+    if (!options.parser.parse(ours))
+        refuse(options.parser.errorText());
+    if (!options.parser.positionalArguments().isEmpty())
+        refuse(QStringLiteral("Unexpected argument '%1'.").arg(options.parser.positionalArguments().constFirst()));
+    if (options.parser.isSet(LanguageOption) && !options.language())
+        refuse(QStringLiteral("Unknown language '%1': ja or en.").arg(options.parser.value(LanguageOption)));
+    if (!options.asksForInformation())
+        return options.language();
     // A core application names the program in the usage line and opens no
-    // display; the parser prints and ends the program.
+    // display; the parser, made anew in the player's language, prints and
+    // ends the program.
     QCoreApplication core(argc, argv);
-    parser.process(ours);
+    ui::Translations translations(ui::appFolders().data);
+    translations.use(ui::startingLanguage(options.language()));
+    Options translated;
+    translated.parser.process(ours);
+    return options.language();
 }
 
 }  // namespace mokopi::app

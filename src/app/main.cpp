@@ -12,10 +12,10 @@
 int main(int argc, char* argv[])
 {
     mokopi::ui::setApplicationIdentity();
-    mokopi::app::answerCommandLine(argc, argv);
+    const auto language = mokopi::app::answerCommandLine(argc, argv);
     const auto app = mokopi::app::openWindowSystem(argc, argv);
     mokopi::ui::SessionOptions options;
     options.folders = mokopi::ui::appFolders();
     mokopi::ui::QtDialogs dialogs;
-    return mokopi::ui::runGame(*app, dialogs, std::move(options));
+    return mokopi::ui::runGame(*app, dialogs, std::move(options), language);
 }

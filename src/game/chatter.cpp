@@ -9,20 +9,54 @@ namespace mokopi::game {
 
 namespace {
 
-using Lines = std::array<std::string_view, 5>;
+// Five lines a set, in the order of ChatterSet. Each set's lines are
+// translated under the context "Chatter: " and the set's state; "{pet}" and
+// "{owner}" stand for the two names.
+using Lines = std::array<Text, 5>;
 
 constexpr std::array<Lines, 6> AllLines = {{
-    {"{pet}はもうダメです～", "{owner}ご主人様は厳しすぎます～", "休ませて下さい～", "ヘロヘロ～", "うにゃー"},
-    {"{pet}はお歌大好きです～", "{owner}ご主人様～一緒に歌おうです～", "ルーラララらー", "{pet}のお歌はどうですか～",
-     "お歌は心が癒されるです～"},
-    {"{pet}は踊るとうきうきしちゃうんです～", "{owner}ご主人様～一緒に踊ろうです～", "たーのしー",
-     "{pet}ちょっとは綺麗に踊れていますか～", "体が自然に弾むです～"},
-    {"{pet}、お歌がんばるです～", "{owner}ご主人様も聞いていてくださーい", "お歌でみんなを癒すのです～",
-     "{pet}は、お歌上手くなりたいです～", "ひゅ～といといた～"},
-    {"{pet}、踊りがんばるです～", "{owner}ご主人様も見ていてクダサーい", "踊り、がんばれば上達しますか～",
-     "{pet}は、癒しの踊りを踊りたいです～", "ふひふひ～"},
-    {"{pet}、只今お休み中～", "{owner}ご主人様も、休む？", "明日にそなえるです～",
-     "{pet}の疲れはドンドンとれていくのです～", "むにゃ～ん"},
+    {
+        MOKOPI_TR("Chatter: worn out", "{pet}はもうダメです～"),
+        MOKOPI_TR("Chatter: worn out", "{owner}ご主人様は厳しすぎます～"),
+        MOKOPI_TR("Chatter: worn out", "休ませて下さい～"),
+        MOKOPI_TR("Chatter: worn out", "ヘロヘロ～"),
+        MOKOPI_TR("Chatter: worn out", "うにゃー"),
+    },
+    {
+        MOKOPI_TR("Chatter: loves singing", "{pet}はお歌大好きです～"),
+        MOKOPI_TR("Chatter: loves singing", "{owner}ご主人様～一緒に歌おうです～"),
+        MOKOPI_TR("Chatter: loves singing", "ルーラララらー"),
+        MOKOPI_TR("Chatter: loves singing", "{pet}のお歌はどうですか～"),
+        MOKOPI_TR("Chatter: loves singing", "お歌は心が癒されるです～"),
+    },
+    {
+        MOKOPI_TR("Chatter: loves dancing", "{pet}は踊るとうきうきしちゃうんです～"),
+        MOKOPI_TR("Chatter: loves dancing", "{owner}ご主人様～一緒に踊ろうです～"),
+        MOKOPI_TR("Chatter: loves dancing", "たーのしー"),
+        MOKOPI_TR("Chatter: loves dancing", "{pet}ちょっとは綺麗に踊れていますか～"),
+        MOKOPI_TR("Chatter: loves dancing", "体が自然に弾むです～"),
+    },
+    {
+        MOKOPI_TR("Chatter: singing", "{pet}、お歌がんばるです～"),
+        MOKOPI_TR("Chatter: singing", "{owner}ご主人様も聞いていてくださーい"),
+        MOKOPI_TR("Chatter: singing", "お歌でみんなを癒すのです～"),
+        MOKOPI_TR("Chatter: singing", "{pet}は、お歌上手くなりたいです～"),
+        MOKOPI_TR("Chatter: singing", "ひゅ～といといた～"),
+    },
+    {
+        MOKOPI_TR("Chatter: dancing", "{pet}、踊りがんばるです～"),
+        MOKOPI_TR("Chatter: dancing", "{owner}ご主人様も見ていてクダサーい"),
+        MOKOPI_TR("Chatter: dancing", "踊り、がんばれば上達しますか～"),
+        MOKOPI_TR("Chatter: dancing", "{pet}は、癒しの踊りを踊りたいです～"),
+        MOKOPI_TR("Chatter: dancing", "ふひふひ～"),
+    },
+    {
+        MOKOPI_TR("Chatter: resting", "{pet}、只今お休み中～"),
+        MOKOPI_TR("Chatter: resting", "{owner}ご主人様も、休む？"),
+        MOKOPI_TR("Chatter: resting", "明日にそなえるです～"),
+        MOKOPI_TR("Chatter: resting", "{pet}の疲れはドンドンとれていくのです～"),
+        MOKOPI_TR("Chatter: resting", "むにゃ～ん"),
+    },
 }};
 
 }  // namespace
@@ -42,7 +76,7 @@ ChatterSet chatterSet(const std::array<std::int16_t, 4>& status, std::uint8_t co
     return ChatterSet::Resting;
 }
 
-std::string_view chatterLine(ChatterSet set, int n) { return AllLines[static_cast<int>(set)].at(n); }
+Text chatterLine(ChatterSet set, int n) { return AllLines[static_cast<int>(set)].at(n); }
 
 void Game::TimSya_Timer()
 {

@@ -5,7 +5,8 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
+
+#include "game/text.h"
 
 namespace mokopi::game {
 
@@ -15,6 +16,6 @@ enum class ChatterSet { WornOut, LovesSinging, LovesDancing, Singing, Dancing, R
 ChatterSet chatterSet(const std::array<std::int16_t, 4>& status, std::uint8_t command);
 
 // Line n (0..4) of a set, as a page text template.
-std::string_view chatterLine(ChatterSet set, int n);
+Text chatterLine(ChatterSet set, int n);
 
 }  // namespace mokopi::game

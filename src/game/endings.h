@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string_view>
 
 #include "game/picture_id.h"
+#include "game/text.h"
 
 namespace mokopi::game {
 
@@ -36,14 +36,14 @@ constexpr int number(EndingId id) { return static_cast<int>(id); }
 
 // Everything the game knows of one ending.
 struct Ending {
-    std::string_view title;  // the caption of its item in the ending menu
+    Text title;  // the caption of its item in the ending menu
     // What its pictures show, as a screen reader names them.
-    std::string_view spokenName;
+    Text spokenName;
     // The two frames the animation alternates while its story is told.
     std::array<Picture, 2> pictures;
     // The story's pages, "{pet}" and "{owner}" standing for the names; the
     // click after the last one starts a new game.
-    std::span<const std::string_view> story;
+    std::span<const Text> story;
 };
 
 const Ending& ending(EndingId id);

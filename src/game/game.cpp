@@ -30,7 +30,7 @@ void Game::Opening()
     s_.Day = 0;
     s_.Hour = 0;
     Hyouji();
-    out_.setSpeech("");
+    showSpeech({});
     out_.showTitlePicture();
     IventStt(scene::Title);
 }
@@ -53,7 +53,7 @@ void Game::mnuEnding_Click(int ending)
 {
     if (ending < 0 || ending >= EndingCount || !s_.EndingCleared[ending])
         return;
-    if (!out_.askYesNo("エンディングを回想して終了します"))
+    if (!out_.askYesNo(translate_(MOKOPI_TR("Game boxes", "エンディングを回想して終了します"))))
         return;
     IventStt(SceneValue::ending(static_cast<std::int16_t>(ending)));
 }
@@ -78,6 +78,13 @@ void Game::mnuBGM_Click()
     out_.showSwitches(s_.soundOn, s_.superFast, s_.eventsOn);
 }
 
+void Game::showTextsAgain()
+{
+    setSpeechMarks(speechColour_, clickHint_);
+    showSpeech(speech_);
+    Hyouji();
+}
+
 void Game::TimAnm_Timer()
 {
     s_.AnimFrame = static_cast<std::uint8_t>(s_.AnimFrame % 2 + 1);
@@ -97,7 +104,7 @@ void Game::Hyouji()
         s_.panelBackground = colours->background;
         s_.panelText = colours->text;
     }
-    out_.showStatus(statusView(s_.Hour, s_.Day, s_.Status, s_.panelBackground, s_.panelText));
+    out_.showStatus(statusView(s_.Hour, s_.Day, s_.Status, s_.panelBackground, s_.panelText, translate_));
 }
 
 SaveRecord Game::saveRecord() const
@@ -117,7 +124,7 @@ void Game::load(const SaveRecord& record)
     s_.GameStarted = record.GameStarted;
     out_.showClearedEndings(s_.EndingCleared);
     Hyouji();
-    out_.tell("ロードしました");
+    out_.tell(translate_(MOKOPI_TR("Game boxes", "ロードしました")));
     if (!s_.GameStarted)
         IventStt(scene::Naming);
 }

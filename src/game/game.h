@@ -16,6 +16,7 @@
 #include "game/save_record.h"
 #include "game/scene_value.h"
 #include "game/script.h"
+#include "game/text.h"
 
 namespace mokopi::game {
 
@@ -63,8 +64,10 @@ using UnsavableCharacters = std::vector<std::string> (*)(std::string_view name);
 
 class Game {
 public:
-    Game(Outside& outside, Random& random, UnsavableCharacters unsavable)
-        : out_(outside), rnd_(random), unsavable_(unsavable)
+    // inLanguage: what the player reads for each text of the game; the
+    // Japanese by default.
+    Game(Outside& outside, Random& random, UnsavableCharacters unsavable, Translate inLanguage = japanese)
+        : out_(outside), rnd_(random), unsavable_(unsavable), translate_(inLanguage)
     {}
 
     GameState& state() { return s_; }
@@ -92,6 +95,10 @@ public:
     void mnuIVENT_Click();
     void mnuBGM_Click();
 
+    // The language has changed: the speech line, its click hint and the
+    // status panel say again what they said, in the new language.
+    void showTextsAgain();
+
     // Save and load. The caller has read and checked the file whole.
     SaveRecord saveRecord() const;
     void load(const SaveRecord& record);
@@ -108,7 +115,8 @@ public:
 private:
     bool startEventOfTheHour();
     void setClockRunning(bool running);
-    void showSpeech(std::string_view textTemplate);
+    void showSpeech(Text textTemplate);
+    void setSpeechMarks(Rgb textColour, Text clickHint);
     void runStep(const Step& step);
     void show(const Reaction& reaction);
     void finish(Finish how);
@@ -117,7 +125,12 @@ private:
     Outside& out_;
     Random& rnd_;
     UnsavableCharacters unsavable_;
+    Translate translate_;
     GameState s_;
+    // What the speech line and its click hint show, to say again in another language.
+    Text speech_;
+    Rgb speechColour_;
+    Text clickHint_;
 };
 
 }  // namespace mokopi::game

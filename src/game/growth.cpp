@@ -134,7 +134,7 @@ void Game::IMG_MouseDown()
     if (s_.SceneRunning || s_.Scene == SceneValue(scene::Title))
         return;
     out_.showPicture(Picture::lov);
-    out_.setSpeech("きゃきゃ！");
+    showSpeech(MOKOPI_TR("Speech line", "きゃきゃ！"));
     SePlay(3);
     StatusAdd(Affection, 10 + rnd_.R(10));
     for (int hour = 0; hour < PettingHours; ++hour)

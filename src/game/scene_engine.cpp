@@ -14,37 +14,40 @@ namespace {
 
 constexpr Rgb SceneTextColour{55, 55, 99};
 constexpr Rgb IdleTextColour{55, 99, 55};
-constexpr const char* ClickHint = "くりっく！！　";
+constexpr Text ClickHint = MOKOPI_TR("Speech line", "くりっく！！　");
 constexpr std::size_t NameLength = 5;
 
 // How a character the save file cannot keep is named in the refusal.
-std::string describe(const std::string& character)
+std::string describe(const std::string& character, Translate inLanguage)
 {
     if (character == "\r" || character == "\n")
-        return "改行";
+        return inLanguage(MOKOPI_TR("Name box", "改行"));
     if (character == "\t")
-        return "タブ";
+        return inLanguage(MOKOPI_TR("Name box", "タブ"));
     if (isControlCharacter(nextCodePoint(character, 0).value))
-        return "制御文字";
-    return "「" + character + "」";
+        return inLanguage(MOKOPI_TR("Name box", "制御文字"));
+    //: The quotation marks around a character a name cannot hold.
+    return inLanguage(MOKOPI_TR("Name box", "「")) + character + inLanguage(MOKOPI_TR("Name box", "」"));
 }
 
-std::string refusal(const std::vector<std::string>& characters)
+std::string refusal(const std::vector<std::string>& characters, Translate inLanguage)
 {
     std::string names;
     for (const std::string& c : characters) {
-        const std::string name = describe(c);
+        const std::string name = describe(c, inLanguage);
         if (names.find(name) == std::string::npos)
-            names += (names.empty() ? "" : "、") + name;
+            names += (names.empty() ? "" : inLanguage(MOKOPI_TR("Name box", "、"))) + name;
     }
-    return "名前に使えない文字があります：" + names + "\r\nほかの名前を入れてください。";
+    //: Followed by the characters a name cannot hold, a line break and the request for another name.
+    return inLanguage(MOKOPI_TR("Name box", "名前に使えない文字があります：")) + names + "\r\n"
+        + inLanguage(MOKOPI_TR("Name box", "ほかの名前を入れてください。"));
 }
 
 }  // namespace
 
 void Game::IventStt(SceneValue scene)
 {
-    out_.setSpeechMarks(SceneTextColour, ClickHint);
+    setSpeechMarks(SceneTextColour, ClickHint);
     s_.Scene = std::move(scene);
     s_.Page = 0;
     s_.SceneRunning = true;
@@ -54,7 +57,7 @@ void Game::IventStt(SceneValue scene)
 
 void Game::IventEnd()
 {
-    out_.setSpeechMarks(IdleTextColour, "");
+    setSpeechMarks(IdleTextColour, {});
     out_.selectCommand(s_.Command);
     SePlay(s_.Command);
     s_.Scene = SceneValue("");
@@ -115,21 +118,35 @@ void Game::finish(Finish how)
     }
 }
 
-void Game::showSpeech(std::string_view textTemplate) { out_.setSpeech(render(textTemplate, s_.PetName, s_.OwnerName)); }
+// Names go in after translation, so they show as typed in any language.
+void Game::showSpeech(Text textTemplate)
+{
+    speech_ = textTemplate;
+    out_.setSpeech(render(translate_(textTemplate), s_.PetName, s_.OwnerName));
+}
+
+void Game::setSpeechMarks(Rgb textColour, Text clickHint)
+{
+    speechColour_ = textColour;
+    clickHint_ = clickHint;
+    out_.setSpeechMarks(textColour, translate_(clickHint));
+}
 
 // Asks until the answer is a name the save file can keep. An empty answer
 // (or cancel) gives the default; a longer one keeps its first five characters.
 std::string Game::askName(const NameQuestion& question)
 {
     for (;;) {
-        const std::string answer = out_.askText(std::string(question.title), render(question.prompt, "", ""));
+        const std::string answer =
+            out_.askText(translate_(question.title), render(translate_(question.prompt), "", ""));
+        // A translated default keeps to five characters too.
         if (answer.empty())
-            return std::string(question.fallback);
+            return firstCharacters(translate_(question.fallback), NameLength);
         std::string name = firstCharacters(answer, NameLength);
         const std::vector<std::string> unsavable = unsavable_(name);
         if (unsavable.empty())
             return name;
-        out_.tell(refusal(unsavable));
+        out_.tell(refusal(unsavable, translate_));
     }
 }
 

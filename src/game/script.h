@@ -10,6 +10,7 @@
 
 #include "game/picture_id.h"
 #include "game/scene_value.h"
+#include "game/text.h"
 
 namespace mokopi::game {
 
@@ -23,7 +24,7 @@ struct StatusChange {
 // What a page or an answer shows and does. An empty text keeps the caption,
 // no picture keeps the picture.
 struct Reaction {
-    std::string_view text;
+    Text text;
     std::optional<Picture> picture;
     std::vector<StatusChange> changes;
 };
@@ -31,9 +32,9 @@ struct Reaction {
 // An input box asking for one of the two names.
 struct NameQuestion {
     bool forOwner;
-    std::string_view title;
-    std::string_view prompt;
-    std::string_view fallback;  // stored when the answer is empty or cancelled
+    Text title;
+    Text prompt;
+    Text fallback;  // stored when the answer is empty or cancelled
 };
 
 enum class StepKind {

@@ -6,8 +6,12 @@
 namespace mokopi::game {
 
 StatusView statusView(std::int16_t hour, std::uint8_t day, const std::array<std::int16_t, 4>& status,
-                      Rgb panelBackground, Rgb panelText)
+                      Rgb panelBackground, Rgb panelText, Translate inLanguage)
 {
+    //: A label of the status panel, with the spacing that parts it from its number.
+    const std::string song = inLanguage(MOKOPI_TR("Status panel", "歌詩　　"));
+    const std::string dance = inLanguage(MOKOPI_TR("Status panel", "舞踊　　"));
+    const std::string fatigue = inLanguage(MOKOPI_TR("Status panel", "疲労　　"));
     return StatusView{
         hour,
         day,
@@ -17,7 +21,7 @@ StatusView statusView(std::int16_t hour, std::uint8_t day, const std::array<std:
         status[2],
         std::to_string(hour),
         std::to_string(day),
-        "歌詩　　" + std::to_string(status[0]) + "\r\n" + "舞踊　　" + std::to_string(status[1]) + "\r\n" + "疲労　　"
+        song + std::to_string(status[0]) + "\r\n" + dance + std::to_string(status[1]) + "\r\n" + fatigue
             + std::to_string(status[2]),
     };
 }

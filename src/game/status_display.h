@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game/rgb.h"
+#include "game/text.h"
 
 namespace mokopi::game {
 
@@ -29,9 +30,10 @@ struct StatusView {
     friend bool operator==(const StatusView&, const StatusView&) = default;
 };
 
-// The redraw of these values, the panel in these colours.
+// The redraw of these values, the panel in these colours, its words in the
+// language `inLanguage` gives.
 StatusView statusView(std::int16_t hour, std::uint8_t day, const std::array<std::int16_t, 4>& status,
-                      Rgb panelBackground, Rgb panelText);
+                      Rgb panelBackground, Rgb panelText, Translate inLanguage = japanese);
 
 struct PanelColours {
     Rgb background;

@@ -8,6 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "game/text.h"
+#include "persist/save_codec.h"
+
 namespace mokopi::persist {
 
 // The biggest file taken for a save file. A real one is about a hundred bytes;
@@ -15,12 +18,16 @@ namespace mokopi::persist {
 // replaces anything larger, which cannot be a save.
 inline constexpr off_t MaxSaveFileBytes = 64 * 1024;
 
-inline constexpr const char* SaveFileTooLarge = "セーブファイルが大きすぎます";
+// The causes are Japanese, marked for the catalogue under SaveFileContext.
+inline constexpr const char* SaveFileTooLarge = MOKOPI_TR_NOOP("Save file", "セーブファイルが大きすぎます");
+// Parts a cause from the number of an error that has no words of its own.
+inline constexpr const char* ErrorNumberLabel = MOKOPI_TR_NOOP("Save file", "：エラー番号 ");
 
 enum class FileAccess { Read, Write };
 
 // Why reading or writing the save file failed, in plain Japanese, from the
-// errno of the failing call.
+// errno of the failing call. One without words of its own is a general
+// cause, ErrorNumberLabel and the number.
 std::string causeOf(int error, FileAccess access);
 
 // Why what stands at the save file's place is not a save file (a folder, a

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "game/text.h"
 #include "game/utf8.h"
 #include "persist/cp932.h"
 
@@ -33,17 +34,17 @@ constexpr long LastHour = 24;
 constexpr std::string_view Blanks = " \t\r\n";
 
 // Refusal reasons, shown to the player after "could not load".
-constexpr const char* EmptyFile = "セーブファイルが空です";
-constexpr const char* BlankLineFirst = "記録の前に空の行があります";
-constexpr const char* BadEncoding = "文字コードが正しくありません";
-constexpr const char* WrongFieldCount = "項目の数が合いません";
-constexpr const char* UnclosedQuote = "引用符が閉じていません";
-constexpr const char* NameNotQuoted = "名前が引用符で囲まれていません";
-constexpr const char* BadNameCharacter = "名前に使えない文字があります";
-constexpr const char* BadNumber = "数値が正しくありません";
-constexpr const char* NumberOutOfRange = "数値が範囲を超えています";
-constexpr const char* BadBoolean = "真偽値が正しくありません";
-constexpr const char* ExtraContent = "記録のあとに余分な内容があります";
+constexpr const char* EmptyFile = MOKOPI_TR_NOOP("Save file", "セーブファイルが空です");
+constexpr const char* BlankLineFirst = MOKOPI_TR_NOOP("Save file", "記録の前に空の行があります");
+constexpr const char* BadEncoding = MOKOPI_TR_NOOP("Save file", "文字コードが正しくありません");
+constexpr const char* WrongFieldCount = MOKOPI_TR_NOOP("Save file", "項目の数が合いません");
+constexpr const char* UnclosedQuote = MOKOPI_TR_NOOP("Save file", "引用符が閉じていません");
+constexpr const char* NameNotQuoted = MOKOPI_TR_NOOP("Save file", "名前が引用符で囲まれていません");
+constexpr const char* BadNameCharacter = MOKOPI_TR_NOOP("Save file", "名前に使えない文字があります");
+constexpr const char* BadNumber = MOKOPI_TR_NOOP("Save file", "数値が正しくありません");
+constexpr const char* NumberOutOfRange = MOKOPI_TR_NOOP("Save file", "数値が範囲を超えています");
+constexpr const char* BadBoolean = MOKOPI_TR_NOOP("Save file", "真偽値が正しくありません");
+constexpr const char* ExtraContent = MOKOPI_TR_NOOP("Save file", "記録のあとに余分な内容があります");
 
 bool isUtf8WithNonAscii(std::string_view bytes)
 {

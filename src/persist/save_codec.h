@@ -11,6 +11,11 @@
 
 namespace mokopi::persist {
 
+// The context under which the translation catalogue holds the reasons of
+// the save file: the refusals below and the causes of failed reads and
+// writes (file_causes.h). They are marked with MOKOPI_TR_NOOP.
+inline constexpr const char* SaveFileContext = "Save file";
+
 // Why a save file was refused, in a few Japanese words for the message box.
 struct DecodeError {
     std::string reason;

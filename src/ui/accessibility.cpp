@@ -5,17 +5,23 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "game/endings.h"
+#include "ui/language.h"
 #include "ui/pet_picture.h"
 #include "ui/speech_panel.h"
 
 namespace mokopi::ui {
 
 namespace {
+
+constexpr const char* Context = "Accessibility";
+
+QString words(const char* text) { return QCoreApplication::translate(Context, text); }
 
 // The fatigue bar reads as a bar from 0 to 255 whose value is the fatigue.
 class FatigueBarAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
@@ -47,7 +53,7 @@ private:
 class LabelAccessible final : public QAccessibleWidget {
 public:
     LabelAccessible(QLabel* label, const char* emptyName)
-        : QAccessibleWidget(label, QAccessible::StaticText), emptyName_(QString::fromUtf8(emptyName))
+        : QAccessibleWidget(label, QAccessible::StaticText), emptyName_(emptyName)
     {}
 
     QString text(QAccessible::Text t) const override
@@ -55,20 +61,20 @@ public:
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
         const QString shown = static_cast<QLabel*>(widget())->text();
-        return shown.isEmpty() ? emptyName_ : shown;
+        return shown.isEmpty() ? QCoreApplication::translate(Context, emptyName_) : shown;
     }
 
 private:
-    QString emptyName_;
+    const char* emptyName_;
 };
 
 // The labels whose text comes and goes, with their names while empty.
 const char* emptyLabelName(const QString& objectName)
 {
     if (objectName == QLatin1String("Lbl"))
-        return "もこぴの言葉";
+        return QT_TRANSLATE_NOOP("Accessibility", "もこぴの言葉");
     if (objectName == QLatin1String("LblKazari"))
-        return "会話の合図";
+        return QT_TRANSLATE_NOOP("Accessibility", "会話の合図");
     return nullptr;
 }
 
@@ -94,21 +100,26 @@ struct ControlText {
 // Labels that show text keep it as their name; the hour and the day get
 // theirs from every redraw and the pet picture from every picture.
 constexpr ControlText Controls[] = {
-    {"Opt0", nullptr, nullptr, "1キー"},
-    {"Opt1", nullptr, nullptr, "2キー"},
-    {"Opt2", nullptr, nullptr, "3キー"},
-    {"Com", nullptr, nullptr, "F1キー"},
+    {"Opt0", nullptr, nullptr, QT_TRANSLATE_NOOP("Accessibility", "1キー")},
+    {"Opt1", nullptr, nullptr, QT_TRANSLATE_NOOP("Accessibility", "2キー")},
+    {"Opt2", nullptr, nullptr, QT_TRANSLATE_NOOP("Accessibility", "3キー")},
+    {"Com", nullptr, nullptr, QT_TRANSLATE_NOOP("Accessibility", "F1キー")},
     {"LblTimDay", nullptr, nullptr, nullptr},
     {"LblDay", nullptr, nullptr, nullptr},
-    {"PicStr", "もこぴのスターテス", "歌詩、舞踊、疲労の値です", nullptr},
+    {"PicStr", QT_TRANSLATE_NOOP("Accessibility", "もこぴのスターテス"),
+     QT_TRANSLATE_NOOP("Accessibility", "歌詩、舞踊、疲労の値です"), nullptr},
     {"LblStr", nullptr, nullptr, nullptr},
-    {"Pic", "もこぴが喋るところ", "もこぴの言葉と、疲労度の紫のバーです", nullptr},
+    {"Pic", QT_TRANSLATE_NOOP("Accessibility", "もこぴが喋るところ"),
+     QT_TRANSLATE_NOOP("Accessibility", "もこぴの言葉と、疲労度の紫のバーです"), nullptr},
     {"Lbl", nullptr, nullptr,
-     "スペースかEnterで左クリック、Shift＋スペースかShift＋Enterかメニューキーで右クリック。"
-     "答えは←で左クリック、→で右クリックのほうを選びます"},
-    {"ShpHir", "疲労度", "紫のバーが疲労度です", nullptr},
-    {"LblKazari", nullptr, "会話が続くときの合図です", nullptr},
-    {"IMG", "読み込み中", nullptr, "Pキー、または選んでスペースかEnter"},
+     QT_TRANSLATE_NOOP("Accessibility",
+                       "スペースかEnterで左クリック、Shift＋スペースかShift＋Enterかメニューキーで右クリック。"
+                       "答えは←で左クリック、→で右クリックのほうを選びます")},
+    {"ShpHir", QT_TRANSLATE_NOOP("Accessibility", "疲労度"), QT_TRANSLATE_NOOP("Accessibility", "紫のバーが疲労度です"),
+     nullptr},
+    {"LblKazari", nullptr, QT_TRANSLATE_NOOP("Accessibility", "会話が続くときの合図です"), nullptr},
+    {"IMG", QT_TRANSLATE_NOOP("Accessibility", "読み込み中"), nullptr,
+     QT_TRANSLATE_NOOP("Accessibility", "Pキー、または選んでスペースかEnter")},
 };
 
 struct MenuText {
@@ -117,9 +128,9 @@ struct MenuText {
 };
 
 constexpr MenuText Menus[] = {
-    {"mnu1", "セーブ、ロード、終了"},
-    {"mnu2", "効果音、超早モード、イベントの切り替え"},
-    {"mnu3", "クリアしたエンディングの回想"},
+    {"mnu1", QT_TRANSLATE_NOOP("Accessibility", "セーブ、ロード、終了")},
+    {"mnu2", QT_TRANSLATE_NOOP("Accessibility", "効果音、超早モード、イベント、言語の切り替え")},
+    {"mnu3", QT_TRANSLATE_NOOP("Accessibility", "クリアしたエンディングの回想")},
 };
 
 }  // namespace
@@ -128,17 +139,18 @@ void describeControls(QWidget* window)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(controlAccessible), true);
     Q_UNUSED(factoryInstalled);
-    window->setAccessibleDescription(QStringLiteral("もこぴを２４日間育てます"));
+    window->setAccessibleDescription(words(QT_TRANSLATE_NOOP("Accessibility", "もこぴを２４日間育てます")));
 
     for (const ControlText& c : Controls) {
         auto* control = window->findChild<QWidget*>(QLatin1String(c.objectName));
         if (!control)
             continue;
         if (c.name)
-            control->setAccessibleName(QString::fromUtf8(c.name));
-        QString description = c.description ? QString::fromUtf8(c.description) : control->toolTip();
+            control->setAccessibleName(words(c.name));
+        QString description = c.description ? words(c.description) : control->toolTip();
         if (c.keys)
-            description += QStringLiteral("（%1）").arg(QString::fromUtf8(c.keys));
+            //: A control's description, then the keys that work it.
+            description = words(QT_TRANSLATE_NOOP("Accessibility", "%1（%2）")).arg(description, words(c.keys));
         control->setAccessibleDescription(description);
     }
     // The commands are one choice of three and read as such.
@@ -147,13 +159,13 @@ void describeControls(QWidget* window)
             button->setAutoExclusive(true);
 
     if (auto* bar = window->findChild<QMenuBar*>()) {
-        bar->setAccessibleName(QStringLiteral("メニューバー"));
-        bar->setAccessibleDescription(QStringLiteral("メニュウ、オプション、エンディング"));
+        bar->setAccessibleName(words(QT_TRANSLATE_NOOP("Accessibility", "メニューバー")));
+        bar->setAccessibleDescription(words(QT_TRANSLATE_NOOP("Accessibility", "メニュウ、オプション、エンディング")));
     }
     for (const MenuText& m : Menus) {
         if (auto* menu = window->findChild<QMenu*>(QLatin1String(m.objectName))) {
             menu->setAccessibleName(menu->title());
-            menu->setAccessibleDescription(QString::fromUtf8(m.description));
+            menu->setAccessibleDescription(words(m.description));
         }
     }
 }
@@ -168,34 +180,40 @@ QString pictureName(game::Picture picture)
 {
     using game::Picture;
     if (const auto ending = game::endingShowing(picture))
-        return QString::fromUtf8(game::ending(*ending).spokenName);
+        return translated(game::ending(*ending).spokenName);
     const char* name = "";
     switch (picture) {
     case Picture::t0:
-    case Picture::t1: name = "ふつうのもこぴ"; break;
+    case Picture::t1: name = QT_TRANSLATE_NOOP("Accessibility", "ふつうのもこぴ"); break;
     case Picture::u0:
-    case Picture::u1: name = "歌っているもこぴ"; break;
+    case Picture::u1: name = QT_TRANSLATE_NOOP("Accessibility", "歌っているもこぴ"); break;
     case Picture::o0:
-    case Picture::o1: name = "踊っているもこぴ"; break;
+    case Picture::o1: name = QT_TRANSLATE_NOOP("Accessibility", "踊っているもこぴ"); break;
     case Picture::h0:
-    case Picture::h1: name = "疲れたもこぴ"; break;
+    case Picture::h1: name = QT_TRANSLATE_NOOP("Accessibility", "疲れたもこぴ"); break;
     case Picture::l0:
-    case Picture::l1: name = "甘えているもこぴ"; break;
-    case Picture::lov: name = "なでられて喜ぶもこぴ"; break;
-    case Picture::ki: name = "喜んでいるもこぴ"; break;
-    case Picture::ikari: name = "怒っているもこぴ"; break;
-    case Picture::kanasimi: name = "悲しんでいるもこぴ"; break;
-    case Picture::raku: name = "楽しそうなもこぴ"; break;
-    case Picture::did: name = "お別れのもこぴ"; break;
+    case Picture::l1: name = QT_TRANSLATE_NOOP("Accessibility", "甘えているもこぴ"); break;
+    case Picture::lov: name = QT_TRANSLATE_NOOP("Accessibility", "なでられて喜ぶもこぴ"); break;
+    case Picture::ki: name = QT_TRANSLATE_NOOP("Accessibility", "喜んでいるもこぴ"); break;
+    case Picture::ikari: name = QT_TRANSLATE_NOOP("Accessibility", "怒っているもこぴ"); break;
+    case Picture::kanasimi: name = QT_TRANSLATE_NOOP("Accessibility", "悲しんでいるもこぴ"); break;
+    case Picture::raku: name = QT_TRANSLATE_NOOP("Accessibility", "楽しそうなもこぴ"); break;
+    case Picture::did: name = QT_TRANSLATE_NOOP("Accessibility", "お別れのもこぴ"); break;
     default: break;
     }
-    return QString::fromUtf8(name);
+    return words(name);
 }
 
-QString titlePictureName() { return QStringLiteral("タイトル「もこぴ育成」"); }
+QString titlePictureName() { return words(QT_TRANSLATE_NOOP("Accessibility", "タイトル「もこぴ育成」")); }
 
-QString spokenHour(const QString& hourCaption) { return hourCaption + QStringLiteral("時"); }
+QString spokenHour(const QString& hourCaption)
+{
+    return words(QT_TRANSLATE_NOOP("Accessibility", "%1時")).arg(hourCaption);
+}
 
-QString spokenDay(const QString& dayCaption) { return dayCaption + QStringLiteral("日"); }
+QString spokenDay(const QString& dayCaption)
+{
+    return words(QT_TRANSLATE_NOOP("Accessibility", "%1日")).arg(dayCaption);
+}
 
 }  // namespace mokopi::ui

@@ -13,11 +13,10 @@ namespace mokopi::ui {
 
 namespace {
 
-CommandButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip, const QColor& colour)
+CommandButton* makeButton(QWidget* parent, const char* name, const QColor& colour)
 {
-    auto* button = new CommandButton(QString::fromUtf8(caption), parent);
+    auto* button = new CommandButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setToolTip(QString::fromUtf8(tip));
     button->setAutoFillBackground(true);
     setColour(button, QPalette::Button, colour);
     return button;
@@ -25,7 +24,7 @@ CommandButton* makeButton(QWidget* parent, const char* name, const char* caption
 
 }  // namespace
 
-CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {}
 
 void CommandButton::paintEvent(QPaintEvent*)
 {
@@ -42,7 +41,8 @@ void CommandButton::paintEvent(QPaintEvent*)
 QString captionLines(const QString& caption, const QFontMetrics& metrics, int width)
 {
     // Japanese may break between any two characters; the caption's own
-    // break point keeps "遊び方" from losing its last two.
+    // break point keeps "遊び方" from losing its last two. Words of other
+    // languages break between them.
     const qsizetype ampersand = caption.indexOf(QStringLiteral("＆"));
     if (metrics.horizontalAdvance(caption) <= width || ampersand < 0)
         return caption;
@@ -53,9 +53,9 @@ std::array<QPushButton*, 3> makeCommandButtons(QWidget* parent, QButtonGroup* gr
 {
     // Created in the design's order, やすむ first.
     std::array<QPushButton*, 3> buttons{};
-    buttons[2] = makeButton(parent, "Opt2", "やすむ", "おやすみします", QColor(255, 128, 128));
-    buttons[1] = makeButton(parent, "Opt1", "おどり", "踊りを踊ります", QColor(128, 255, 128));
-    buttons[0] = makeButton(parent, "Opt0", "うた", "お歌を歌います", QColor(128, 128, 255));
+    buttons[2] = makeButton(parent, "Opt2", QColor(255, 128, 128));
+    buttons[1] = makeButton(parent, "Opt1", QColor(128, 255, 128));
+    buttons[0] = makeButton(parent, "Opt0", QColor(128, 128, 255));
     group->setExclusive(true);
     for (int i = 0; i < 3; ++i) {
         buttons[i]->setCheckable(true);
@@ -65,9 +65,6 @@ std::array<QPushButton*, 3> makeCommandButtons(QWidget* parent, QButtonGroup* gr
     return buttons;
 }
 
-QPushButton* makeHelpButton(QWidget* parent)
-{
-    return makeButton(parent, "Com", "バージョン＆遊び方", "もこぴとの遊び方を教えてあげます", QColor(255, 255, 0));
-}
+QPushButton* makeHelpButton(QWidget* parent) { return makeButton(parent, "Com", QColor(255, 255, 0)); }
 
 }  // namespace mokopi::ui

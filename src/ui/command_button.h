@@ -13,17 +13,19 @@ class QFontMetrics;
 namespace mokopi::ui {
 
 // A push button whose caption goes onto more lines when it is wider than the
-// button, as the help button's long caption needs on small screens.
+// button, as the help button's long caption needs on small screens. Its
+// caption and tool tip come from showWindowTexts.
 class CommandButton : public QPushButton {
 public:
-    CommandButton(const QString& caption, QWidget* parent);
+    explicit CommandButton(QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
 // The caption as it is drawn in `width` pixels: whole when it fits, else
-// broken after "＆" so that the words on either side stay whole.
+// broken after "＆" so that the words on either side stay whole. A caption
+// without "＆" is wrapped between its words where it is drawn.
 QString captionLines(const QString& caption, const QFontMetrics& metrics, int width);
 
 // The three commands `Opt(0..2)` うた, おどり and やすむ, one choice in `group`

@@ -3,34 +3,116 @@
 
 #include "ui/fonts.h"
 
+#include <QSet>
 #include <QStringList>
+
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
 
 namespace mokopi::ui {
 
 namespace {
 
-void installFontSubstitutions()
+// Every name of every installed family that covers Japanese. Fontconfig
+// answers from its cache; Qt's own font database would have to be filled
+// whole first.
+QSet<QString> familiesCoveringJapanese()
 {
-    // The IPA fonts come first; the others keep a Japanese glyph at hand if
-    // the IPA packages are missing.
-    const QStringList japaneseFallbacks = {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
-                                           QStringLiteral("TakaoPGothic")};
-    QFont::insertSubstitutions(
-        GothicFamily, QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")} + japaneseFallbacks);
-    QFont::insertSubstitutions(
-        MinchoFamily,
-        QStringList{QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"), QStringLiteral("IPAPGothic")}
-            + japaneseFallbacks);
+    QSet<QString> families;
+    FcPattern* pattern = FcPatternCreate();
+    FcLangSet* japanese = FcLangSetCreate();
+    FcLangSetAdd(japanese, reinterpret_cast<const FcChar8*>("ja"));
+    FcPatternAddLangSet(pattern, FC_LANG, japanese);
+    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+    if (FcFontSet* fonts = FcFontList(nullptr, pattern, objects)) {
+        for (int i = 0; i < fonts->nfont; ++i) {
+            FcChar8* name = nullptr;
+            for (int n = 0; FcPatternGetString(fonts->fonts[i], FC_FAMILY, n, &name) == FcResultMatch; ++n)
+                families.insert(QString::fromUtf8(reinterpret_cast<const char*>(name)));
+        }
+        FcFontSetDestroy(fonts);
+    }
+    FcObjectSetDestroy(objects);
+    FcLangSetDestroy(japanese);
+    FcPatternDestroy(pattern);
+    return families;
+}
+
+// The family fontconfig itself prefers for a pattern such as "serif:lang=ja".
+QString bestMatch(const char* pattern)
+{
+    QString family;
+    FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
+    FcConfigSubstitute(nullptr, wanted, FcMatchPattern);
+    FcDefaultSubstitute(wanted);
+    FcResult result = FcResultNoMatch;
+    if (FcPattern* found = FcFontMatch(nullptr, wanted, &result)) {
+        FcChar8* name = nullptr;
+        if (FcPatternGetString(found, FC_FAMILY, 0, &name) == FcResultMatch)
+            family = QString::fromUtf8(reinterpret_cast<const char*>(name));
+        FcPatternDestroy(found);
+    }
+    FcPatternDestroy(wanted);
+    return family;
+}
+
+QString firstInstalled(const QSet<QString>& installed, const QStringList& families)
+{
+    for (const QString& family : families)
+        if (installed.contains(family))
+            return family;
+    return {};
+}
+
+JapaneseFonts findJapaneseFonts()
+{
+    const QSet<QString> installed = familiesCoveringJapanese();
+    if (installed.isEmpty())
+        return {};
+    // The gothic the design would pick, else fontconfig's own Japanese sans,
+    // else any at all.
+    QString gothic =
+        firstInstalled(installed,
+                       {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP"),
+                        QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")});
+    if (gothic.isEmpty())
+        gothic = firstInstalled(installed, {bestMatch("sans-serif:lang=ja")});
+    if (gothic.isEmpty())
+        gothic = *std::min_element(installed.begin(), installed.end());
+    // A mincho shows the status panel; without one, the gothic does.
+    const QString mincho = firstInstalled(installed,
+                                          {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"),
+                                           QStringLiteral("Noto Serif CJK JP"), QStringLiteral("TakaoPMincho")});
+    return {gothic, mincho.isEmpty() ? gothic : mincho};
+}
+
+void installFontSubstitutions(const JapaneseFonts& fonts)
+{
     // The hour and day are digits only; any clean sans will do.
-    QFont::insertSubstitutions(ClockFamily, {QStringLiteral("DejaVu Sans"), QStringLiteral("IPAPGothic")});
+    QFont::insertSubstitution(ClockFamily, QStringLiteral("DejaVu Sans"));
+    if (!fonts.found())
+        return;
+    QFont::insertSubstitution(GothicFamily, fonts.gothic);
+    QFont::insertSubstitution(MinchoFamily, fonts.mincho);
+    QFont::insertSubstitution(ClockFamily, fonts.gothic);
 }
 
 }  // namespace
 
+const JapaneseFonts& japaneseFonts()
+{
+    static const JapaneseFonts fonts = [] {
+        JapaneseFonts found = findJapaneseFonts();
+        installFontSubstitutions(found);
+        return found;
+    }();
+    return fonts;
+}
+
 QFont inDesignFamily(QFont font, const QString& family)
 {
-    static const bool substituted = (installFontSubstitutions(), true);
-    Q_UNUSED(substituted);
+    japaneseFonts();
     font.setFamilies({family});
     return font;
 }

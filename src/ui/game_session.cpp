@@ -13,6 +13,7 @@
 #include "ui/accessibility.h"
 #include "ui/dialogs.h"
 #include "ui/help_text.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/menus.h"
 #include "ui/pet_picture.h"
@@ -70,7 +71,7 @@ GameSession::GameSession(MainWindow& window, Dialogs& dialogs, std::unique_ptr<g
     random_ = random ? std::move(random) : std::make_unique<game::ClockSeededRandom>();
     sounds_ = std::make_unique<media::SoundBank>(options_.folders.data);
     pictures_ = std::make_unique<media::PictureStore>(options_.folders.data, pictureCacheFolder(options_.pictureCache));
-    game_ = std::make_unique<Game>(*this, *random_, persist::unsavableCharacters);
+    game_ = std::make_unique<Game>(*this, *random_, persist::unsavableCharacters, translateGameText);
     clock_ = addTimer("Tim", &Game::Tim_Timer);
     animation_ = addTimer("TimAnm", &Game::TimAnm_Timer);
     chatter_ = addTimer("TimSya", &Game::TimSya_Timer);
@@ -110,6 +111,14 @@ void GameSession::connectWindow()
     connect(&w, &MainWindow::petAreaResized, this, [this] {
         if (running_)
             call([this] { showPetPicture(petShows_); });
+    });
+    // The window shows its own words anew; the game's are said again.
+    connect(&w, &MainWindow::languageChanged, this, [this] {
+        if (running_)
+            call([this] {
+                game_->showTextsAgain();
+                showPetPicture(petShows_);
+            });
     });
     connect(&w, &MainWindow::closing, this, [this] {
         if (stopped_)
@@ -156,11 +165,14 @@ void GameSession::stopOnPictureError(const PictureFileError& error)
     // Nothing of the game may run while the box is open: it would find a
     // picture missing.
     halt();
-    const QString what = error.kind() == PictureFileError::Kind::Missing
-        ? QStringLiteral("画像ファイルが見つかりません。")
-        : QStringLiteral("画像ファイルを読み込めません。");
+    const char* what = error.kind() == PictureFileError::Kind::Missing
+        ? QT_TRANSLATE_NOOP("Picture files", "画像ファイルが見つかりません。")
+        : QT_TRANSLATE_NOOP("Picture files", "画像ファイルを読み込めません。");
+    //: What went wrong, then the picture file's path.
+    const char* stopping = QT_TRANSLATE_NOOP("Picture files", "%1\n\n%2\n\nもこぴ育成を終了します。");
     dialogs_.fatal(applicationTitle(),
-                   what + QStringLiteral("\n\n") + error.path() + QStringLiteral("\n\nもこぴ育成を終了します。"));
+                   QCoreApplication::translate("Picture files", stopping)
+                       .arg(QCoreApplication::translate("Picture files", what), error.path()));
     window_.hide();
     endProgram(MissingPictureExitCode);
 }

@@ -7,7 +7,7 @@
 
 namespace mokopi::ui {
 
-// The title of every box of the game.
+// The title of the window and of every box of the game.
 QString applicationTitle();
 
 // The two boxes of the help button: the version, then how to play. Lines are

@@ -15,30 +15,16 @@
 #include "ui/command_button.h"
 #include "ui/focus_mark.h"
 #include "ui/fonts.h"
-#include "ui/help_text.h"
 #include "ui/keyboard.h"
 #include "ui/menus.h"
 #include "ui/pet_picture.h"
 #include "ui/speech_panel.h"
 #include "ui/status_panel.h"
+#include "ui/window_texts.h"
 
 namespace mokopi::ui {
 
 namespace {
-
-// The hour `LblTimDay` and the day `LblDay`.
-QLabel* makeClockLabel(QWidget* parent, const char* name, const char* tip)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setLineWidth(1);
-    label->setToolTip(QString::fromUtf8(tip));
-    setColour(label, QPalette::WindowText, DarkYellow);
-    return label;
-}
 
 int primaryScreenHeight()
 {
@@ -52,7 +38,6 @@ MainWindow::MainWindow(int screenHeightPixels)
     : screenHeightPixels_(screenHeightPixels > 0 ? screenHeightPixels : primaryScreenHeight())
 {
     setObjectName(QStringLiteral("Fom"));
-    setWindowTitle(applicationTitle());
     // A fixed frame with a close button only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -60,6 +45,7 @@ MainWindow::MainWindow(int screenHeightPixels)
     menus_ = new Menus(menuBar());
     connect(menus_, &Menus::quitChosen, this, &QWidget::close);
     orderTabStops();
+    showWindowTexts(this);
     describeControls(this);
     applyLayout(estimatedDecorations());
 }
@@ -86,8 +72,8 @@ void MainWindow::buildControls()
     // sound again from the start.
     connect(commandGroup_, &QButtonGroup::idClicked, this, &MainWindow::commandClicked);
 
-    day_ = makeClockLabel(client_, "LblDay", "今の日にちです");
-    hour_ = makeClockLabel(client_, "LblTimDay", "今の時間です");
+    day_ = makeClockLabel(client_, "LblDay");
+    hour_ = makeClockLabel(client_, "LblTimDay");
 
     pet_ = new PetPicture(client_);
     connect(pet_, &PetPicture::pressed, this, &MainWindow::petPressed);
@@ -202,6 +188,16 @@ void MainWindow::showEvent(QShowEvent* event)
             emit firstShown();
         },
         Qt::QueuedConnection);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    showWindowTexts(this);
+    describeControls(this);
+    emit languageChanged();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

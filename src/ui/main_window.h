@@ -52,11 +52,15 @@ signals:
     void firstShown();
     // The layout was redone for the window frame: the pet area has a new size.
     void petAreaResized();
+    // Every caption, tool tip and accessible text of the window is in the
+    // language now in use; what the game shows is still in the one before.
+    void languageChanged();
     void closing();
 
 protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -8,16 +8,18 @@
 #include <array>
 
 #include "game/endings.h"
+#include "ui/language.h"
 
 class QAction;
 class QMenuBar;
 
 namespace mokopi::ui {
 
-// The menu bar: メニュウ (save, load, quit), オプション (the three switches) and
-// エンディング (a replay item per ending). A choice is only announced: the
-// switches and the cleared endings belong to the game, and the check marks
-// and enabled items show what the game says it holds.
+// The menu bar: メニュウ (save, load, quit), オプション (the three switches and
+// the language) and エンディング (a replay item per ending), its captions
+// given by showWindowTexts. A choice is only announced: the switches and the
+// cleared endings belong to the game, the language to the application, and
+// the check marks and enabled items show what they say they hold.
 class Menus final : public QObject {
     Q_OBJECT
 public:
@@ -25,6 +27,7 @@ public:
 
     void showSwitches(bool soundOn, bool superFast, bool eventsOn);
     void showClearedEndings(const game::ClearedEndings& cleared);
+    void showLanguage(Language language);
 
 signals:
     void saveChosen();
@@ -34,12 +37,14 @@ signals:
     void superFastSwitchChosen();
     void eventsSwitchChosen();
     void endingChosen(int ending);
+    void languageChosen(mokopi::ui::Language language);
 
 private:
     QAction* soundSwitch_ = nullptr;
     QAction* superFastSwitch_ = nullptr;
     QAction* eventsSwitch_ = nullptr;
     std::array<QAction*, game::EndingCount> endingItems_{};
+    std::array<QAction*, std::size(AllLanguages)> languageItems_{};
 };
 
 }  // namespace mokopi::ui

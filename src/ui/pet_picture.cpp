@@ -15,7 +15,6 @@ namespace mokopi::ui {
 PetPicture::PetPicture(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("IMG"));
-    setToolTip(QStringLiteral("なでなでします"));
     // Every frame covers the whole area: nothing to clear under it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Reached by Tab; a click pets without taking the focus from the speech line.

@@ -6,9 +6,11 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <cstring>
 #include <variant>
 
 #include "game/game.h"
+#include "persist/file_causes.h"
 #include "persist/save_codec.h"
 #include "persist/save_file.h"
 #include "persist/save_folder_lock.h"
@@ -21,24 +23,39 @@ using namespace persist;
 
 namespace {
 
-QString refusal(const char* what, const QString& reason)
+QString words(const char* text) { return QCoreApplication::translate("Save and load", text); }
+
+// A cause of the save file in the player's language; one that ends in an
+// error number keeps the number.
+QString translatedCause(const std::string& cause)
 {
-    return QString::fromUtf8(what) + QStringLiteral("\n（") + reason + QStringLiteral("）");
+    const std::size_t label = cause.find(ErrorNumberLabel);
+    if (label == std::string::npos)
+        return QCoreApplication::translate(SaveFileContext, cause.c_str());
+    return QCoreApplication::translate(SaveFileContext, cause.substr(0, label).c_str())
+        + QCoreApplication::translate(SaveFileContext, ErrorNumberLabel)
+        + QString::fromStdString(cause.substr(label + std::strlen(ErrorNumberLabel)));
 }
 
-QString refusal(const char* what, const std::string& reason) { return refusal(what, QString::fromStdString(reason)); }
+QString refusal(const char* what, const QString& cause)
+{
+    //: What failed, then why.
+    return words(QT_TRANSLATE_NOOP("Save and load", "%1\n（%2）")).arg(words(what), cause);
+}
+
+QString refusal(const char* what, const std::string& cause) { return refusal(what, translatedCause(cause)); }
 
 // A player with no home folder has no place of their own for a save.
 QString noSaveFolder()
 {
-    return QCoreApplication::translate("SaveCommands", "ホームフォルダーがないため、保存先がありません");
+    return words(QT_TRANSLATE_NOOP("Save and load", "ホームフォルダーがないため、保存先がありません"));
 }
 
 }  // namespace
 
 void saveGame(const game::Game& game, Dialogs& dialogs, const QString& saveFolder)
 {
-    constexpr const char* NotSaved = "セーブできませんでした。";
+    constexpr const char* NotSaved = QT_TRANSLATE_NOOP("Save and load", "セーブできませんでした。");
     if (saveFolder.isEmpty()) {
         dialogs.message(applicationTitle(), refusal(NotSaved, noSaveFolder()));
         return;
@@ -50,12 +67,12 @@ void saveGame(const game::Game& game, Dialogs& dialogs, const QString& saveFolde
         dialogs.message(applicationTitle(), refusal(NotSaved, error->reason));
         return;
     }
-    dialogs.message(applicationTitle(), QStringLiteral("セーブしました"));
+    dialogs.message(applicationTitle(), words(QT_TRANSLATE_NOOP("Save and load", "セーブしました")));
 }
 
 void loadGame(game::Game& game, Dialogs& dialogs, const QString& saveFolder)
 {
-    constexpr const char* NotLoaded = "セーブファイルを読み込めませんでした。";
+    constexpr const char* NotLoaded = QT_TRANSLATE_NOOP("Save and load", "セーブファイルを読み込めませんでした。");
     if (saveFolder.isEmpty()) {
         dialogs.message(applicationTitle(), refusal(NotLoaded, noSaveFolder()));
         return;
@@ -81,7 +98,8 @@ std::unique_ptr<persist::SaveFolderLock> claimSaveFolder(const QString& saveFold
     if (!lock->heldElsewhere())
         return lock;
     dialogs.message(applicationTitle(),
-                    QStringLiteral("もこぴ育成はすでに起動しています。\n先に起動したほうで遊んでください。"));
+                    words(QT_TRANSLATE_NOOP("Save and load",
+                                            "もこぴ育成はすでに起動しています。\n先に起動したほうで遊んでください。")));
     return nullptr;
 }
 

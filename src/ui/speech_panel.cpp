@@ -106,7 +106,6 @@ SpeechPanel::SpeechPanel(QWidget* parent) : QWidget(parent)
     lbl_->setTextFormat(Qt::PlainText);
     lbl_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lbl_->setWordWrap(true);
-    lbl_->setToolTip(QStringLiteral("疲労度です（イベント時は此処をクリックして会話を進めます）"));
     setColour(lbl_, QPalette::WindowText, QColor(0, 128, 0));
 
     bar_ = new FatigueBar(this);

@@ -14,13 +14,11 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent), text_(new QLabel(th
 {
     setObjectName(QStringLiteral("PicStr"));
     setAutoFillBackground(true);
-    setToolTip(QStringLiteral("もこぴのスターテス"));
     setColour(this, QPalette::Window, Qt::black);
 
     text_->setObjectName(QStringLiteral("LblStr"));
     text_->setTextFormat(Qt::PlainText);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text_->setToolTip(QStringLiteral("スターテスです"));
 }
 
 void StatusPanel::display(const QString& text, const QColor& background, const QColor& textColour)
@@ -38,6 +36,18 @@ void StatusPanel::place(const QRect& area, int fontPointSize)
     const int margin = qMax(2, fontPointSize / 3);
     text_->setGeometry(margin, margin, area.width() - margin, area.height() - margin);
     text_->setFont(designFont(MinchoFamily, fontPointSize));
+}
+
+QLabel* makeClockLabel(QWidget* parent, const char* name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+    setColour(label, QPalette::WindowText, DarkYellow);
+    return label;
 }
 
 }  // namespace mokopi::ui

@@ -24,4 +24,8 @@ private:
     QLabel* text_;
 };
 
+// The hour `LblTimDay` or the day `LblDay`, which the status display writes
+// beside the panel.
+QLabel* makeClockLabel(QWidget* parent, const char* name);
+
 }  // namespace mokopi::ui

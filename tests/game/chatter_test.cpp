@@ -20,7 +20,7 @@ protected:
         rnd.push({R(5, n)});
         game.TimSya_Timer();
     }
-    static std::string line(ChatterSet set, int n) { return render(chatterLine(set, n), "ポチ", "タマ"); }
+    static std::string line(ChatterSet set, int n) { return render(chatterLine(set, n).source, "ポチ", "タマ"); }
 };
 
 TEST_F(ChatterTest, TheFirstMatchingSetSpeaksTheLineOfTheDrawAndEverySceneSilencesIt)

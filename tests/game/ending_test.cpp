@@ -89,7 +89,7 @@ TEST_F(EndingTest, AReplayAsksFirstAndOnlyForAClearedEnding)
     game.mnuEnding_Click(3);
     EXPECT_EQ(out.confirmations, std::vector<std::string>(2, "エンディングを回想して終了します"));
     EXPECT_EQ(st().Scene, SceneValue::ending(3));
-    EXPECT_EQ(out.speech, render(endingScript(3).front().page.text, "ポチ", "タマ"));
+    EXPECT_EQ(out.speech, render(endingScript(3).front().page.text.source, "ポチ", "タマ"));
     EXPECT_FALSE(out.clockRunning);
 }
 

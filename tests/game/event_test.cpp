@@ -29,7 +29,7 @@ TEST_F(EventTest, EveryAnswerChangesExactlyTheValuesItNamesRedrawsThePanelAndGiv
                                          [](const Step& step) { return step.kind == StepKind::Answer; });
         ASSERT_NE(answer, script->end()) << name;
         ASSERT_NE(answer, script->begin()) << name;
-        const std::string_view offer = std::prev(answer)->page.text;  // the page that offers both answers
+        const std::string_view offer = std::prev(answer)->page.text.source;  // the page that offers both answers
         EXPECT_TRUE(offer.find("左クリック") != offer.npos && offer.find("右クリック") != offer.npos) << name;
 
         for (const std::uint8_t button : {1, 2, 4}) {

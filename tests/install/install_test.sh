@@ -4,9 +4,11 @@
 # The game as a player gets it. One case per run:
 #   layout      cmake --install puts every file in its place; the installed
 #               mokopi answers --version and --help with no display at all,
-#               refuses what is neither its own argument nor Qt's with
-#               status 1, and with no window system to open, or no Qt plugin
-#               for one, says what it tried and ends with status 4;
+#               the help in the language asked for or the system's, refuses
+#               what is neither its own argument nor Qt's, or a language it
+#               does not speak, with status 1, and with no window system to
+#               open, or no Qt plugin for one, says what it tried and ends
+#               with status 4;
 #   saves       an installed copy, moved to another prefix, reads its pictures
 #               from there and saves into $HOME/.local/share/mokopi, also
 #               when XDG_DATA_HOME holds a relative path, which is ignored;
@@ -48,20 +50,24 @@ layout)
     for file in games/mokopi share/games/mokopi/load.bmp share/games/mokopi/stt.bmp share/games/mokopi/raku.bmp \
         share/games/mokopi/icon.png share/games/mokopi/ai.wav share/applications/$id.desktop \
         share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man6/mokopi.6.gz \
-        share/doc/mokopi/copyright share/doc/mokopi/changelog.gz; do
+        share/doc/mokopi/copyright share/doc/mokopi/changelog.gz share/games/mokopi/translations/mokopi_en.qm; do
         [ -s "$work/usr/$file" ] || fail "missing $file"
     done
     for size in 16 24 32 48 64 128 256; do
         [ -s "$work/usr/share/icons/hicolor/${size}x$size/apps/$id.png" ] || fail "no $size pixel icon"
     done
     # The command line is judged before any window system is opened: with no display at all.
-    quiet="env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR=$work"
+    quiet="env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL -u LC_MESSAGES XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config"
     game="$work/usr/games/mokopi"
     [ "$($quiet "$game" --version)" = "mokopi $version" ] || fail "--version"
     [ "$($quiet "$game" -platform nowhere -style=fusion -reverse --version)" = "mokopi $version" ] \
         || fail "Qt's own options were refused"
     $quiet "$game" --help | grep -q -- '--version' || fail "--help"
-    for wrong in --no-such-option no-such-argument "-platform offscreen no-such-argument"; do
+    $quiet LANGUAGE=ja "$game" --help | grep -q '^もこぴ育成：' || fail "--help in Japanese"
+    $quiet LANGUAGE=en "$game" --help | grep -q '^Mokopi: raise' || fail "--help in English"
+    $quiet LANGUAGE=en "$game" --language ja --help | grep -q '^もこぴ育成：' \
+        || fail "--language over the system's language"
+    for wrong in --no-such-option no-such-argument "-platform offscreen no-such-argument" "--language no-such-fr"; do
         status=0
         $quiet timeout 20 "$game" $wrong 2>"$work/err" || status=$?
         [ "$status" -eq 1 ] || fail "\"$wrong\" ended with status $status"

@@ -5,12 +5,14 @@
 #include <QFontMetrics>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "game/chatter.h"
 #include "game/page_text.h"
 #include "support/game_scripts.h"
 #include "ui/command_button.h"
 #include "ui/help_text.h"
+#include "ui/language.h"
 #include "ui/window_fixture.h"
 
 namespace mokopi::testing {
@@ -77,52 +79,68 @@ TEST_F(LayoutTest, EveryControlSitsOnItsCellsOfTheGridBelowTheMenuBarAndFontsFol
         EXPECT_EQ(QFontInfo(child(name)->font()).family(), family) << name;  // never boxes for Japanese text
 }
 
-// Whether `text` fits `area` of the control, wrapped at its width: no clipped text.
+// Whether `text` fits `area` of the control, laid out with `flags`: no clipped text.
 void expectFits(const QWidget* control, const QRect& area, const QString& text, int flags)
 {
-    const QRect needed = QFontMetrics(control->font()).boundingRect(area, flags | Qt::TextWordWrap, text);
+    const QRect needed = QFontMetrics(control->font()).boundingRect(area, flags, text);
     EXPECT_TRUE(area.contains(needed)) << control->objectName().toStdString() << ": " << text.toStdString();
 }
 
-TEST_F(LayoutTest, EveryPageChatterLineCaptionAndTheHelpFitTheirPlaceAt768Pixels)
+TEST_F(LayoutTest, EveryPageChatterLineCaptionAndTheHelpFitTheirPlaceAt768PixelsInEachLanguage)
 {
-    start(false, 768);
-    const std::string widestName = "ＷＷＷＷＷ";  // five of the widest characters
-    const QRect aboveTheHint =
-        speech()->contentsRect().intersected(QRect(0, 0, speech()->width(), child("LblKazari")->y()));
-    const auto expectPageFits = [&](std::string_view textTemplate) {
-        const QString text = QString::fromStdString(render(textTemplate, widestName, widestName)).replace("\r\n", "\n");
-        expectFits(speech(), aboveTheHint, text, int(speech()->alignment()));
-    };
-    int pages = 0;
-    for (const Script* script : allScripts())
-        for (const Step& step : *script)
-            for (const Reaction* shown : {&step.page, &step.left, &step.right})
-                if (!shown->text.empty())
-                    expectPageFits(shown->text), ++pages;
-    EXPECT_GT(pages, 100);
-    for (int set = 0; set < 6; ++set)
-        for (int n = 0; n < 5; ++n)
-            expectPageFits(chatterLine(ChatterSet(set), n));
+    for (const ui::Language language : ui::AllLanguages) {
+        SCOPED_TRACE(ui::languageCode(language).toStdString());
+        const InLanguage inLanguage(language);
+        start(false, 768);
+        const std::string widestName = "ＷＷＷＷＷ";  // five of the widest characters
+        const QRect aboveTheHint =
+            speech()->contentsRect().intersected(QRect(0, 0, speech()->width(), child("LblKazari")->y()));
+        const auto expectPageFits = [&](const Text& textTemplate) {
+            const QString text =
+                QString::fromStdString(render(ui::translateGameText(textTemplate), widestName, widestName))
+                    .replace("\r\n", "\n");
+            expectFits(speech(), aboveTheHint, text, int(speech()->alignment()) | Qt::TextWordWrap);
+        };
+        int pages = 0;
+        for (const Script* script : allScripts())
+            for (const Step& step : *script)
+                for (const Reaction* shown : {&step.page, &step.left, &step.right})
+                    if (!shown->text.empty())
+                        expectPageFits(shown->text), ++pages;
+        EXPECT_GT(pages, 100);
+        for (int set = 0; set < 6; ++set)
+            for (int n = 0; n < 5; ++n)
+                expectPageFits(chatterLine(ChatterSet(set), n));
 
-    for (const char* name : {"Opt0", "Opt1", "Opt2", "Com"}) {
-        const auto* button = child<QPushButton>(name);
-        const QRect inside = button->rect().adjusted(3, 3, -3, -3);
-        const QString lines = ui::captionLines(button->text(), QFontMetrics(button->font()), inside.width());
-        expectFits(button, inside, lines, Qt::AlignCenter);
-        // Each line of a caption is one whole line: no word is broken inside.
-        for (const QString& line : lines.split('\n'))
-            EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(line), inside.width()) << line.toStdString();
+        // Captions go onto more lines where they must, but never break inside a word.
+        for (const char* name : {"Opt0", "Opt1", "Opt2", "Com"}) {
+            const auto* button = child<QPushButton>(name);
+            const QRect inside = button->rect().adjusted(3, 3, -3, -3);
+            const QFontMetrics metrics(button->font());
+            const QString lines = ui::captionLines(button->text(), metrics, inside.width());
+            expectFits(button, inside, lines, Qt::AlignCenter | Qt::TextWordWrap);
+            for (const QString& word : lines.split(QRegularExpression("\\s+")))
+                EXPECT_LE(metrics.horizontalAdvance(word), inside.width()) << word.toStdString();
+        }
+        // The status panel with every value at three digits, on lines that never wrap.
+        session->showStatus(statusView(24, 24, {255, 255, 255, 255}, {}, {}, ui::translateGameText));
+        const QLabel* status = child<QLabel>("LblStr");
+        expectFits(status, status->rect(), status->text(), Qt::AlignLeft | Qt::AlignTop);
+
+        // The boxes of the help button: room left on a 1366 x 768 screen for a title bar, margins and a button.
+        for (const QString& box : {ui::versionText(), ui::helpText()}) {
+            const QRect needed =
+                QFontMetrics(QApplication::font()).boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft, box);
+            EXPECT_LE(needed.width(), 1366 / 2);
+            EXPECT_LE(needed.height(), 768 - 200);
+        }
+        // Too narrow for the whole help caption, Japanese breaks after "＆", never inside a word.
+        if (language == ui::Language::Japanese) {
+            const QFontMetrics metrics(child("Com")->font());
+            const QString help = child<QPushButton>("Com")->text();
+            EXPECT_EQ(ui::captionLines(help, metrics, metrics.horizontalAdvance(help) - 1), "バージョン＆\n遊び方");
+        }
     }
-    // Too narrow for the whole help caption: it breaks after "＆", never inside a word.
-    const QFontMetrics metrics(child("Com")->font());
-    const QString help = child<QPushButton>("Com")->text();
-    EXPECT_EQ(ui::captionLines(help, metrics, metrics.horizontalAdvance(help) - 1), "バージョン＆\n遊び方");
-    // The help box: room left on a 1366 x 768 screen for its title bar, margins and button.
-    const QRect needed =
-        QFontMetrics(QApplication::font()).boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft, ui::helpText());
-    EXPECT_LE(needed.width(), 1366 / 2);
-    EXPECT_LE(needed.height(), 768 - 200);
 }
 
 }  // namespace

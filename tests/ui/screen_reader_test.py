@@ -77,7 +77,8 @@ def start_game(executable, folder, display):
     os.remove(program)
     shutil.copy2(executable, program)
     env = dict(os.environ, DISPLAY=display, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-               XDG_CACHE_HOME=os.path.join(folder, "cache"), PULSE_SERVER="unix:" + os.path.join(folder, "none"))
+               XDG_CACHE_HOME=os.path.join(folder, "cache"), XDG_CONFIG_HOME=os.path.join(folder, "config"),
+               PULSE_SERVER="unix:" + os.path.join(folder, "none"))
     return subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 

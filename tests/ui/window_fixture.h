@@ -15,6 +15,7 @@
 #include "media/sound_bank.h"
 #include "ui/dialogs.h"
 #include "ui/game_session.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/pet_picture.h"
 #include "ui/speech_panel.h"
@@ -29,14 +30,25 @@ namespace mokopi::testing {
 using namespace game;
 using namespace media;
 
-// Keeps every box as "kind: text"; answers a question with `yes` and cancels a text box.
+// Keeps every box as "kind: text", and its title; answers a question with `yes` and cancels a text box.
 struct FakeDialogs final : ui::Dialogs {
-    void message(const QString&, const QString& text) override { boxes << "message: " + text; }
-    void fatal(const QString&, const QString& text) override { boxes << "fatal: " + text; }
-    bool askYesNo(const QString&, const QString& text) override { return boxes << "question: " + text, yes; }
-    QString askText(const QString&, const QString& prompt) override { return boxes << "input: " + prompt, QString(); }
-    QStringList boxes;
+    void message(const QString& title, const QString& text) override { keep(title, "message: " + text); }
+    void fatal(const QString& title, const QString& text) override { keep(title, "fatal: " + text); }
+    bool askYesNo(const QString& title, const QString& text) override { return keep(title, "question: " + text), yes; }
+    QString askText(const QString& title, const QString& prompt) override
+    {
+        return keep(title, "input: " + prompt), QString();
+    }
+    void keep(const QString& title, const QString& box) { titles << title, boxes << box; }
+    QStringList boxes, titles;
     bool yes = false;
+};
+
+// The application in a language for as long as it lives, from the
+// catalogues the build made; Japanese again after.
+struct InLanguage {
+    explicit InLanguage(ui::Language language) { EXPECT_TRUE(translations.use(language)); }
+    ui::Translations translations{QStringLiteral(MOKOPI_BUILT_DATA_FOLDER)};
 };
 
 // A window on a folder of generated pictures, its boxes answered by the fake
@@ -47,9 +59,10 @@ struct WindowTest : ::testing::Test {
     void start(bool activate = true, int screenHeight = 768)
     {
         window = std::make_unique<ui::MainWindow>(screenHeight);
-        session = std::make_unique<ui::GameSession>(
-            *window, dialogs, std::make_unique<ClockSeededRandom>(7),
-            ui::SessionOptions{{dir.path(), dir.path()}, [this](int code) { exitCodes.push_back(code); }, path("cache")});
+        session = std::make_unique<ui::GameSession>(*window, dialogs, std::make_unique<ClockSeededRandom>(7),
+                                                    ui::SessionOptions{{dir.path(), dir.path()},
+                                                                       [this](int code) { exitCodes.push_back(code); },
+                                                                       path("cache")});
         if (activate)
             window->show(), session->Form_Activate();
     }

@@ -124,7 +124,8 @@ TEST_F(WindowTest, AMissingPictureEndsTheRealEventLoopWithTheErrorStatus)
 
 TEST(Application, JapaneseBoxButtonsAndFontAndAnIconFromTheAppFolderOrDrawn)
 {
-    ui::prepareApplication(*qApp);
+    FakeDialogs dialogs;
+    ui::prepareApplication(*qApp, dialogs, {}, ui::Language::Japanese);
     EXPECT_TRUE(QCoreApplication::translate("QPlatformTheme", "&Yes").startsWith("はい"));
     EXPECT_EQ(QFontInfo(QApplication::font()).family(), "IPAPGothic");
 

@@ -71,7 +71,7 @@ TEST_F(WiringTest, EachTimerTicksAtItsIntervalAndDrivesOnlyItsOwnPart)
     QStringList resting;
     for (int n = 0; n < 5; ++n)
         resting << QString::fromStdString(
-            render(chatterLine(ChatterSet::Resting, n), state().PetName, state().OwnerName));
+            render(chatterLine(ChatterSet::Resting, n).source, state().PetName, state().OwnerName));
     EXPECT_TRUE(resting.contains(text("Lbl"))) << text("Lbl").toStdString();
     EXPECT_EQ(state().Hour, hour + 1);
 }

@@ -15,7 +15,7 @@ const Script& endingScript(int n)
     static const std::array<Script, EndingCount> scripts = [] {
         std::array<Script, EndingCount> all;
         for (int i = 0; i < EndingCount; ++i) {
-            for (std::string_view text : ending(i).story)
+            for (const Text& text : ending(i).story)
                 all[i].push_back(page(text));
             all[i].push_back(close(Finish::EndingEnd));
         }

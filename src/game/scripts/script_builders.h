@@ -16,8 +16,7 @@ namespace mokopi::game::scripts {
 inline StatusChange up(Value value, std::int16_t base) { return {value, +1, base}; }
 inline StatusChange down(Value value, std::int16_t base) { return {value, -1, base}; }
 
-inline Reaction say(std::string_view text, std::optional<Picture> picture = std::nullopt,
-                    std::vector<StatusChange> changes = {})
+inline Reaction say(Text text, std::optional<Picture> picture = std::nullopt, std::vector<StatusChange> changes = {})
 {
     return Reaction{text, picture, std::move(changes)};
 }
@@ -25,7 +24,7 @@ inline Reaction say(std::string_view text, std::optional<Picture> picture = std:
 // Changes values and keeps text and picture.
 inline Reaction silently(std::vector<StatusChange> changes) { return Reaction{{}, std::nullopt, std::move(changes)}; }
 
-inline Step page(std::string_view text, std::optional<Picture> picture = std::nullopt)
+inline Step page(Text text, std::optional<Picture> picture = std::nullopt)
 {
     Step s;
     s.page = say(text, picture);

@@ -61,7 +61,7 @@ protected:
     QString saveFile() const { return appFile("mokopi.dat"); }
 
     // Starts the game, again if it ran before. The run folder holds its
-    // XDG_RUNTIME_DIR, picture cache and log. No sound server unless the test
+    // XDG_RUNTIME_DIR, picture cache, settings and log. No sound server unless the test
     // brings one: the game must never play into a server someone else listens
     // to. No session bus either: Qt would have one started for it (D-Bus
     // autolaunch), which outlives the game.
@@ -73,6 +73,7 @@ protected:
         environment.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
         environment.insert("XDG_RUNTIME_DIR", run_.path());
         environment.insert("XDG_CACHE_HOME", run_.filePath("cache"));
+        environment.insert("XDG_CONFIG_HOME", run_.filePath("config"));
         environment.insert("PULSE_SERVER", soundServer.isEmpty() ? "unix:" + run_.filePath("none") : soundServer);
         hands_ = hands;
         screen_.xdotool({"mousemove", "0", "0"});  // off the window: no tool tip
