@@ -4,6 +4,7 @@
 #include "ui/menus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -40,6 +41,11 @@ Menus::Menus(QMenuBar* bar) : QObject(bar)
     connect(load, &QAction::triggered, this, &Menus::loadChosen);
     connect(quit, &QAction::triggered, this, &Menus::quitChosen);
     addMenuShortcuts(save, load, quit);
+    // Kept apart from the game's own items, which are as the game always had them.
+    main->addSeparator()->setObjectName(QStringLiteral("barAbout"));
+    QAction* about = main->addAction(QCoreApplication::translate("Menus", "このゲームについて"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, &Menus::aboutChosen);
 
     QMenu* options = addMenu(bar, "オプション", "mnu2");
     auto addSwitch = [options](const char* caption, const char* name) {

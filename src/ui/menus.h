@@ -14,10 +14,10 @@ class QMenuBar;
 
 namespace mokopi::ui {
 
-// The menu bar: メニュウ (save, load, quit), オプション (the three switches) and
-// エンディング (a replay item per ending). A choice is only announced: the
-// switches and the cleared endings belong to the game, and the check marks
-// and enabled items show what the game says it holds.
+// The menu bar: メニュウ (save, load, quit, and about the game), オプション
+// (the three switches) and エンディング (a replay item per ending). A choice
+// is only announced: the switches and the cleared endings belong to the game,
+// and the check marks and enabled items show what the game says it holds.
 class Menus final : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +30,7 @@ signals:
     void saveChosen();
     void loadChosen();
     void quitChosen();
+    void aboutChosen();
     void soundSwitchChosen();
     void superFastSwitchChosen();
     void eventsSwitchChosen();

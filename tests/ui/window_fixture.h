@@ -33,6 +33,7 @@ using namespace media;
 struct FakeDialogs final : ui::Dialogs {
     void message(const QString&, const QString& text) override { boxes << "message: " + text; }
     void fatal(const QString&, const QString& text) override { boxes << "fatal: " + text; }
+    void about(const QString& title, const QString& text) override { boxes << "about: " + title + "\n" + text; }
     bool askYesNo(const QString&, const QString& text) override { return boxes << "question: " + text, yes; }
     QString askText(const QString&, const QString& prompt) override { return boxes << "input: " + prompt, QString(); }
     QStringList boxes;
@@ -47,9 +48,10 @@ struct WindowTest : ::testing::Test {
     void start(bool activate = true, int screenHeight = 768)
     {
         window = std::make_unique<ui::MainWindow>(screenHeight);
-        session = std::make_unique<ui::GameSession>(
-            *window, dialogs, std::make_unique<ClockSeededRandom>(7),
-            ui::SessionOptions{{dir.path(), dir.path()}, [this](int code) { exitCodes.push_back(code); }, path("cache")});
+        session = std::make_unique<ui::GameSession>(*window, dialogs, std::make_unique<ClockSeededRandom>(7),
+                                                    ui::SessionOptions{{dir.path(), dir.path()},
+                                                                       [this](int code) { exitCodes.push_back(code); },
+                                                                       path("cache")});
         if (activate)
             window->show(), session->Form_Activate();
     }
