@@ -16,7 +16,9 @@ configure: setup
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the game, its pictures and its sounds: no test or benchmark is built.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target mokopi mokopi_game_data
 	$(BUILD)/app/mokopi
 
 test: build
