@@ -10,6 +10,7 @@
 #   MOKOPI_RELEASES_XML       every release, newest first, as AppStream <release>
 #                             elements with their changes as a list
 function(mokopi_read_changelog file)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
     file(READ ${file} text)
     # One list element a line; a ";" in the text, which would split a line in
     # two, stands aside as a control character until the end.
@@ -25,7 +26,7 @@ function(mokopi_read_changelog file)
         if(line MATCHES "^[a-z0-9.+-]+ \\(([^)]+)\\) ")
             set(version ${CMAKE_MATCH_1})
         elseif(line MATCHES "^  \\* (.*)$")
-            if(item)
+            if(NOT item STREQUAL "")
                 list(APPEND items "${item}")
             endif()
             set(item "${CMAKE_MATCH_1}")
@@ -42,7 +43,7 @@ function(mokopi_read_changelog file)
                 endif()
             endforeach()
             set(date ${year}-${month}-${day})
-            if(item)
+            if(NOT item STREQUAL "")
                 list(APPEND items "${item}")
             endif()
             string(APPEND xml "    <release version=\"${version}\" date=\"${date}\">\n"
