@@ -16,7 +16,9 @@ configure: setup
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the game, its pictures and its sounds: no test or benchmark is built.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target mokopi mokopi_game_data
 	$(BUILD)/app/mokopi
 
 test: build
@@ -35,9 +37,13 @@ test-sanitize: setup
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 
-# The Debian package: $(BUILD)/mokopi_<version>_<arch>.deb
-package: build
-	cmake --build $(BUILD) --target package
+# The Debian packages, built by dpkg-buildpackage from a copy of the sources
+# in $(PACKAGE_BUILD), where the .deb files and the .changes end up, and
+# checked by lintian. Set DEB_BUILD_OPTIONS=nocheck to skip the tests.
+PACKAGE_BUILD ?= $(BUILD)/package
+
+package: setup
+	./scripts/build-packages $(PACKAGE_BUILD)
 
 # The fuzz targets under libFuzzer with ASan and UBSan (clang only; not part
 # of `make test`): each runs FUZZ_SECONDS on inputs up to the 64 KiB a save

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>もこぴ育成について</source>
+        <translation>About Mokopi</translation>
+    </message>
+    <message>
+        <source>もこぴ育成 %1</source>
+        <translation>Mokopi %1</translation>
+    </message>
+    <message>
+        <source>ふわふわの生き物もこぴを２４日間育てる育成ゲームです。</source>
+        <translation>A game in which you raise a fluffy Mokopi for 24 days.</translation>
+    </message>
+    <message>
+        <source>作者：the もこぴ育成 developers</source>
+        <translation>By the Mokopi developers</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the もこぴ育成 developers</source>
+        <translation>Copyright © 2026 the Mokopi developers</translation>
+    </message>
+    <message>
+        <source>ライセンス：GPL-3.0-or-later</source>
+        <translation>Licence: GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>このゲームはフリーソフトウェアです。Free Software Foundation が公表した GNU General Public License のバージョン３か、（お好みで）それ以降のバージョンの条件の下で、再頒布や改変ができます。</source>
+        <translation>This game is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.</translation>
+    </message>
+    <message>
+        <source>このゲームは役に立つことを願って頒布されますが、一切の保証はありません。商品性や特定の目的への適合性の暗黙の保証もありません。詳しくは GNU General Public License をご覧ください。</source>
+        <translation>This game is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more details.</translation>
+    </message>
+    <message>
+        <source>GNU General Public License の写しはこのゲームと一緒に届いているはずです。届いていなければ &lt;https://www.gnu.org/licenses/&gt; をご覧ください。</source>
+        <translation>You should have received a copy of the GNU General Public License along with this game. If not, see &lt;https://www.gnu.org/licenses/&gt;.</translation>
+    </message>
+    <message>
+        <source>Qt %1 で動いています。</source>
+        <translation>Runs on Qt %1.</translation>
+    </message>
+    <message>
+        <source>Qt について</source>
+        <translation>About Qt</translation>
+    </message>
+</context>
+<context>
     <name>Accessibility</name>
     <message>
         <source>もこぴの言葉</source>
@@ -1640,6 +1687,10 @@ Please play in the one you started first.</translation>
     <message>
         <source>エンディング</source>
         <translation>Endings</translation>
+    </message>
+    <message>
+        <source>このゲームについて</source>
+        <translation>About this game</translation>
     </message>
 </context>
 </TS>

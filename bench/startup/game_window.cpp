@@ -29,6 +29,7 @@ struct SilentDialogs final : ui::Dialogs {
     bool askYesNo(const QString&, const QString&) override { return false; }
     QString askText(const QString&, const QString&) override { return {}; }
     void fatal(const QString&, const QString& text) override { std::printf("fatal %s\n", qPrintable(text)); }
+    void about(const QString&, const QString&) override {}
 };
 
 void playUntilTheClockRuns(Game& game)

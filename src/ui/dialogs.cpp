@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
+#include "ui/about_box.h"
+
 namespace mokopi::ui {
 
 namespace {
@@ -66,5 +68,7 @@ void QtDialogs::fatal(const QString& title, const QString& text)
 {
     showBox(parent_, QMessageBox::Critical, title, text, QMessageBox::Ok);
 }
+
+void QtDialogs::about(const QString& title, const QString& text) { showAboutBox(parent_, title, text); }
 
 }  // namespace mokopi::ui

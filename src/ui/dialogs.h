@@ -23,6 +23,8 @@ public:
     virtual QString askText(const QString& title, const QString& prompt) = 0;
     // The last box before the program stops on a fault it cannot recover from.
     virtual void fatal(const QString& title, const QString& text) = 0;
+    // What the game is and who made it, with a way to Qt's own about box.
+    virtual void about(const QString& title, const QString& text) = 0;
 };
 
 // The real boxes, modal to the given window.
@@ -35,6 +37,7 @@ public:
     bool askYesNo(const QString& title, const QString& text) override;
     QString askText(const QString& title, const QString& prompt) override;
     void fatal(const QString& title, const QString& text) override;
+    void about(const QString& title, const QString& text) override;
 
 private:
     QWidget* parent_;

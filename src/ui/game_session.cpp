@@ -10,6 +10,7 @@
 #include "media/picture_store.h"
 #include "media/sound_bank.h"
 #include "persist/cp932.h"
+#include "ui/about_box.h"
 #include "ui/accessibility.h"
 #include "ui/dialogs.h"
 #include "ui/help_text.h"
@@ -137,6 +138,7 @@ void GameSession::connectWindow()
     connect(&m, &Menus::superFastSwitchChosen, this, [this] { call([this] { game_->mnuMODE_Click(); }); });
     connect(&m, &Menus::eventsSwitchChosen, this, [this] { call([this] { game_->mnuIVENT_Click(); }); });
     connect(&m, &Menus::endingChosen, this, [this](int n) { call([this, n] { game_->mnuEnding_Click(n); }); });
+    connect(&m, &Menus::aboutChosen, this, [this] { dialogs_.about(aboutTitle(), aboutText()); });
 }
 
 void GameSession::Form_Activate()

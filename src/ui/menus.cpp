@@ -41,6 +41,10 @@ Menus::Menus(QMenuBar* bar) : QObject(bar)
     connect(load, &QAction::triggered, this, &Menus::loadChosen);
     connect(quit, &QAction::triggered, this, &Menus::quitChosen);
     addMenuShortcuts(save, load, quit);
+    // Kept apart from the game's own items, which are as the game always had them.
+    main->addSeparator()->setObjectName(QStringLiteral("barAbout"));
+    QAction* about = addItem(main, QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, &Menus::aboutChosen);
 
     QMenu* options = addMenu(bar, "mnu2");
     auto addSwitch = [options](const char* name) {

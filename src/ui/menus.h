@@ -15,11 +15,12 @@ class QMenuBar;
 
 namespace mokopi::ui {
 
-// The menu bar: メニュウ (save, load, quit), オプション (the three switches and
-// the language) and エンディング (a replay item per ending), its captions
-// given by showWindowTexts. A choice is only announced: the switches and the
-// cleared endings belong to the game, the language to the application, and
-// the check marks and enabled items show what they say they hold.
+// The menu bar: メニュウ (save, load, quit, and about the game), オプション
+// (the three switches and the language) and エンディング (a replay item per
+// ending), its captions given by showWindowTexts. A choice is only announced:
+// the switches and the cleared endings belong to the game, the language to
+// the application, and the check marks and enabled items show what they say
+// they hold.
 class Menus final : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +34,7 @@ signals:
     void saveChosen();
     void loadChosen();
     void quitChosen();
+    void aboutChosen();
     void soundSwitchChosen();
     void superFastSwitchChosen();
     void eventsSwitchChosen();

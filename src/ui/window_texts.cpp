@@ -45,6 +45,7 @@ constexpr std::pair<const char*, const char*> MenuCaptions[] = {
     {"mnuSAVE0", QT_TRANSLATE_NOOP("Window", "セーブ")},
     {"mnuSAVE1", QT_TRANSLATE_NOOP("Window", "ロード")},
     {"mnuEnd", QT_TRANSLATE_NOOP("Window", "終了")},
+    {"mnuAbout", QT_TRANSLATE_NOOP("Window", "このゲームについて")},
     {"mnu2", QT_TRANSLATE_NOOP("Window", "オプション")},
     {"mnuBGM", QT_TRANSLATE_NOOP("Window", "ＳＥ")},
     {"mnuMODE", QT_TRANSLATE_NOOP("Window", "超早モード")},

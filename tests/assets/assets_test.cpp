@@ -73,7 +73,7 @@ TEST(Icon, TheLauncherGetsEverySizeAndAScalableDrawingOfTheSameHead)
         return flat;
     };
     QImage largest;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int size : {MOKOPI_ICON_SIZES}) {
         SCOPED_TRACE(size);
         largest = QImage(QString("%1/%2x%2/apps/%3.png").arg(theme).arg(size).arg(MOKOPI_DESKTOP_ID));
         ASSERT_EQ(largest.size(), QSize(size, size));
@@ -85,7 +85,7 @@ TEST(Icon, TheLauncherGetsEverySizeAndAScalableDrawingOfTheSameHead)
 
     QSvgRenderer drawing(theme + "/scalable/apps/" MOKOPI_DESKTOP_ID ".svg");
     ASSERT_TRUE(drawing.isValid());
-    QImage rendered(256, 256, QImage::Format_ARGB32_Premultiplied);
+    QImage rendered(largest.size(), QImage::Format_ARGB32_Premultiplied);
     rendered.fill(Qt::transparent);
     QPainter painter(&rendered);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -23,6 +23,7 @@ struct PrintingDialogs final : mokopi::ui::Dialogs {
     bool askYesNo(const QString&, const QString& text) override { return say("question", text), false; }
     QString askText(const QString&, const QString& prompt) override { return say("input", prompt), QString(); }
     void fatal(const QString&, const QString& text) override { say("fatal", text); }
+    void about(const QString&, const QString& text) override { say("about", text); }
     static void say(const char* kind, const QString& text) { std::printf("%s: %s\n", kind, qPrintable(text)); }
 };
 
@@ -38,7 +39,8 @@ int main(int argc, char* argv[])
     PrintingDialogs dialogs;
     int exitCode = 0;
     mokopi::ui::MainWindow window;
-    mokopi::ui::GameSession session(window, dialogs, nullptr, {folders, [&exitCode](int code) { exitCode = code; }, {}});
+    mokopi::ui::GameSession session(window, dialogs, nullptr,
+                                    {folders, [&exitCode](int code) { exitCode = code; }, {}});
     window.show();
     session.Form_Activate();
     if (!session.isRunning())

@@ -34,6 +34,7 @@ using namespace media;
 struct FakeDialogs final : ui::Dialogs {
     void message(const QString& title, const QString& text) override { keep(title, "message: " + text); }
     void fatal(const QString& title, const QString& text) override { keep(title, "fatal: " + text); }
+    void about(const QString& title, const QString& text) override { keep(title, "about: " + title + "\n" + text); }
     bool askYesNo(const QString& title, const QString& text) override { return keep(title, "question: " + text), yes; }
     QString askText(const QString& title, const QString& prompt) override
     {
