@@ -5,21 +5,19 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "media/picture_cache.h"
 #include "media/picture_fixture.h"
 #include "media/picture_store.h"
-#include "media/sound_bank.h"
 
 namespace mokopi::testing {
 
 using namespace game;
 using namespace media;
 
-// The picture store and the sound bank on files in a temporary app folder.
+// The picture store on files in a temporary app folder.
 struct MediaFilesTest : ::testing::Test {
     void SetUp() override { writeFixturePictures(dir.path()); }
     QTemporaryDir dir;
@@ -121,35 +119,6 @@ TEST_F(MediaFilesTest, ACacheEntryServesWhileItMatchesItsFileAndIsRebuiltWhenSta
         EXPECT_EQ(shownByANewRun(), qRgb(0, 0, 255));
     }
     EXPECT_EQ(cached().pixel(5, 5), qRgb(0, 0, 255));
-}
-
-TEST_F(MediaFilesTest, EachSoundHasItsFileAMissingOneIsSilentAndClosingReleasesEverySound)
-{
-    // Sound i is the cue of command i; petting is 3. Written from the sound table, not from the code.
-    const char* const waves[SoundBank::Count] = {"uta.wav", "odori.wav", "hirou.wav", "ai.wav"};
-    for (int i = 0; i < SoundBank::Count; ++i)
-        EXPECT_EQ(SoundBank::fileName(i), waves[i]);
-
-    QFile wave(dir.filePath("odori.wav"));  // a tenth of a second of 8 kHz 16-bit mono silence
-    ASSERT_TRUE(wave.open(QIODevice::WriteOnly));
-    wave.write(QByteArray::fromHex("52494646 64060000 57415645 666d7420 10000000 0100 0100 401f0000 803e0000 0200 "
-                                   "1000 64617461 40060000")
-               + QByteArray(1600, '\0'));
-    wave.close();
-    SoundBank bank(dir.path() + "/");
-    const auto loading = [&] {
-        return bank.status(0) == QSoundEffect::Loading || bank.status(1) == QSoundEffect::Loading;
-    };
-    for (QDeadlineTimer limit(10000); loading() && !limit.hasExpired();)  // loading runs in the background
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_EQ(bank.status(0), QSoundEffect::Error);
-    EXPECT_EQ(bank.status(1), QSoundEffect::Ready);
-    for (int i = -1; i <= SoundBank::Count; ++i)
-        bank.play(i);  // nothing to hear, nothing to fail
-    bank.close();
-    for (int i = 0; i < SoundBank::Count; ++i)
-        EXPECT_EQ(bank.status(i), QSoundEffect::Null) << i;
-    bank.play(1);
 }
 
 }  // namespace mokopi::testing

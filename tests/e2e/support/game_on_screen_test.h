@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -269,8 +270,15 @@ protected:
     }
     int waitForExit() const
     {
-        if (isRunning() && !game_->waitForFinished(static_cast<int>(PatientWait.count())))
-            throw std::runtime_error("the game did not end");
+        if (const std::optional<int> status = exitWithin(PatientWait))
+            return *status;
+        throw std::runtime_error("the game did not end");
+    }
+    // The exit status (-1 for a crash) if the game ends within the limit.
+    std::optional<int> exitWithin(std::chrono::milliseconds limit) const
+    {
+        if (isRunning() && !game_->waitForFinished(static_cast<int>(limit.count())))
+            return std::nullopt;
         return game_->exitStatus() == QProcess::NormalExit ? game_->exitCode() : -1;
     }
 
