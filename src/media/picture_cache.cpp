@@ -12,6 +12,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "media/regular_file.h"
+
 namespace mokopi::media {
 
 namespace {
@@ -28,7 +30,8 @@ struct EntryHeader {
     double pixelRatio;
 };
 
-constexpr char Magic[8] = {'M', 'O', 'K', 'O', 'P', 'I', 'C', '1'};
+// Entries of layout 1 may hold a bitmap file cut short, drawn half black.
+constexpr char Magic[8] = {'M', 'O', 'K', 'O', 'P', 'I', 'C', '2'};
 
 EntryHeader headerFor(const QFileInfo& source, QSize pixelSize, QImage::Format format, qreal pixelRatio)
 {
@@ -69,8 +72,8 @@ QImage PictureCache::load(const QFileInfo& source, QSize pixelSize, qreal pixelR
 {
     if (folder_.isEmpty())
         return {};
-    QFile entry(entryPath(source, pixelSize, pixelRatio));
-    if (!entry.open(QIODevice::ReadOnly))
+    QFile entry;
+    if (!openRegularFile(entry, entryPath(source, pixelSize, pixelRatio)))
         return {};
     EntryHeader h;
     if (entry.read(reinterpret_cast<char*>(&h), sizeof h) != sizeof h)

@@ -14,8 +14,9 @@ namespace mokopi::media {
 // An entry belongs to one source file at one size and pixel ratio and
 // remembers the source's modification time and length: an entry that no
 // longer matches its source, or that is damaged, is simply not used, and the
-// next store replaces it. Nothing here ever fails: without a usable folder
-// there is just no cache.
+// next store replaces it. An entry is only ever opened when it is a regular
+// file; anything else in its place counts as no entry. Nothing here ever
+// fails: without a usable folder there is just no cache.
 class PictureCache {
 public:
     // folder: where the entries live, created when needed; empty: no cache.

@@ -7,18 +7,48 @@
 #include <QImage>
 #include <QImageReader>
 
+#include "media/regular_file.h"
+
 namespace mokopi::media {
 
 using game::Picture;
 
 namespace {
 
+// A file that notes when a read asks for more than is left. Opened
+// unbuffered, it sees each read as the decoder asks for it.
+class EndWatchingFile : public QFile {
+public:
+    bool wasReadPastItsEnd() const { return readPastEnd_; }
+    void forgetReadsPastItsEnd() { readPastEnd_ = false; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const qint64 read = QFile::readData(data, maxSize);
+        readPastEnd_ = readPastEnd_ || read < maxSize;
+        return read;
+    }
+
+private:
+    bool readPastEnd_ = false;
+};
+
 QImage decodeScaled(const QString& path, QSize pixelSize)
 {
-    // A file that is no bitmap under its .bmp name is recognised by its
-    // content (or fails here); only then are the image format plugins loaded.
-    QImage image = QImageReader(path).read();
-    if (image.isNull())
+    EndWatchingFile file;
+    if (!openRegularFile(file, path, QIODevice::Unbuffered))
+        throw PictureFileError(path, PictureFileError::Kind::Unreadable);
+    // A bitmap is told by its first bytes; a file that is no bitmap under its
+    // .bmp name is recognised by its content, or fails here.
+    const bool isBitmap = file.peek(2) == "BM";
+    QImageReader reader(&file, isBitmap ? QByteArray("bmp") : QByteArray());
+    file.forgetReadsPastItsEnd();
+    QImage image = reader.read();
+    // Qt's bitmap decoder reads exactly the bytes its header promises and,
+    // when the file ends before, keeps the rows it has and leaves the rest
+    // black without a word: a bitmap cut short is as broken as any.
+    if (image.isNull() || (isBitmap && file.wasReadPastItsEnd()))
         throw PictureFileError(path, PictureFileError::Kind::Unreadable);
     if (image.size() != pixelSize)
         image = image.scaled(pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -5,8 +5,11 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include "media/picture_cache.h"
 #include "media/picture_fixture.h"
@@ -28,6 +31,8 @@ QRgb middle(const QPixmap& picture) { return picture.toImage().pixel(picture.wid
 
 const PictureDisplay Display{QSize(40, 30), 1};
 
+bool makeFifo(const QString& path) { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }
+
 TEST_F(MediaFilesTest, EveryFileIsLookedForAtOnceButReadOnlyWhenFirstShownAndHeldAsLongAsItMayShow)
 {
     writeFixturePicture(dir.path(), "endai1.bmp", true);
@@ -45,6 +50,23 @@ TEST_F(MediaFilesTest, EveryFileIsLookedForAtOnceButReadOnlyWhenFirstShownAndHel
         QFile::remove(dir.filePath(file));
         EXPECT_EQ(failure([&] { store.checkFiles(); }), "missing " + dir.filePath(file));
         writeFixturePicture(dir.path(), file);
+    }
+    const QString u1 = dir.filePath("u1.bmp");  // nor is a folder or a FIFO in its place a picture
+    QFile::remove(u1);
+    ASSERT_TRUE(QDir().mkdir(u1));
+    EXPECT_EQ(failure([&] { store.checkFiles(); }), "missing " + u1);
+    ASSERT_TRUE(QDir().rmdir(u1) && makeFifo(u1));
+    EXPECT_EQ(failure([&] { store.checkFiles(); }), "missing " + u1);
+    QFile::remove(u1);
+    writeFixturePicture(dir.path(), "u1.bmp");
+
+    for (int cut : {300, 1}) {  // bitmaps cut short: the first 300 bytes, all but the last byte
+        QFile bitmap(dir.filePath("endmix1.bmp"));
+        ASSERT_TRUE(bitmap.open(QIODevice::ReadWrite) && bitmap.resize(cut == 1 ? bitmap.size() - 1 : cut));
+        bitmap.close();
+        EXPECT_EQ(failure([&] { store.picture(Picture::endmix1, Display); }),
+                  "unreadable " + dir.filePath("endmix1.bmp"));
+        writeFixturePicture(dir.path(), "endmix1.bmp");
     }
     EXPECT_EQ(failure([&] { store.checkFiles(); }), "none");  // a broken file is found out only when shown
     EXPECT_EQ(failure([&] { store.picture(Picture::endai1, Display); }), "unreadable " + dir.filePath("endai1.bmp"));
@@ -119,6 +141,12 @@ TEST_F(MediaFilesTest, ACacheEntryServesWhileItMatchesItsFileAndIsRebuiltWhenSta
         EXPECT_EQ(shownByANewRun(), qRgb(0, 0, 255));
     }
     EXPECT_EQ(cached().pixel(5, 5), qRgb(0, 0, 255));
+
+    // A FIFO in place of the entry is no entry, never opened to wait for a writer; a store replaces it.
+    const QString entryPath = cache.entryPath(source, Display.pixelSize(), 1);
+    ASSERT_TRUE(QFile::remove(entryPath) && makeFifo(entryPath));
+    EXPECT_EQ(shownByANewRun(), qRgb(0, 0, 255));
+    EXPECT_TRUE(QFileInfo(entryPath).isFile());
 }
 
 }  // namespace mokopi::testing

@@ -63,6 +63,7 @@ protected:
 
     QString appFile(const QString& name) const { return folder_.filePath(name); }
     QString saveFile() const { return appFile("mokopi.dat"); }
+    QString pictureCache() const { return run_.filePath("cache/mokopi/pictures"); }
 
     // Starts the game, again if it ran before. The run folder holds its
     // XDG_RUNTIME_DIR, picture cache and log. No sound server unless the test
