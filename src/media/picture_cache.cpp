@@ -51,6 +51,10 @@ bool isEntryFormat(QImage::Format format)
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied;
 }
 
+// The end of an entry's name that tells its size and pixel ratio, the same
+// for every picture of one window size: "410x395@2.pic".
+QString sizeOfEntry(const QString& name) { return name.section(QLatin1Char('-'), -1); }
+
 }  // namespace
 
 PictureCache::PictureCache(QString folder) : folder_(std::move(folder)) {}
@@ -88,6 +92,8 @@ QImage PictureCache::load(const QFileInfo& source, QSize pixelSize, qreal pixelR
         || entry.read(reinterpret_cast<char*>(image.bits()), pixelBytes) != pixelBytes)
         return {};
     image.setDevicePixelRatio(pixelRatio);
+    // In use: its time tells keepNewestSizes() so.
+    entry.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
     return image;
 }
 
@@ -107,11 +113,33 @@ void PictureCache::store(const QFileInfo& source, const QImage& scaled, qreal pi
         || part.write(reinterpret_cast<const char*>(scaled.constBits()), scaled.sizeInBytes()) != scaled.sizeInBytes()
         || !part.flush())
         return;
+    const QString entry = entryPath(source, scaled.size(), pixelRatio);
     std::error_code failed;
-    std::filesystem::rename(part.fileName().toStdString(), entryPath(source, scaled.size(), pixelRatio).toStdString(),
-                            failed);
-    if (!failed)
-        part.setAutoRemove(false);  // it is the entry now
+    std::filesystem::rename(part.fileName().toStdString(), entry.toStdString(), failed);
+    if (failed)
+        return;
+    part.setAutoRemove(false);  // it is the entry now
+    const QString size = sizeOfEntry(entry);
+    if (size != keptSize_) {
+        keepNewestSizes(size);
+        keptSize_ = size;
+    }
+}
+
+void PictureCache::keepNewestSizes(const QString& inUse) const
+{
+    QString previous;  // the size of the newest entry of another size
+    const QFileInfoList entries =
+        QDir(folder_).entryInfoList({QStringLiteral("*.pic")}, QDir::Files | QDir::System, QDir::Time);
+    for (const QFileInfo& entry : entries) {
+        const QString size = sizeOfEntry(entry.fileName());
+        if (size == inUse)
+            continue;
+        if (previous.isEmpty())
+            previous = size;
+        if (size != previous)
+            QFile::remove(entry.filePath());
+    }
 }
 
 }  // namespace mokopi::media

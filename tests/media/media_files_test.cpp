@@ -7,7 +7,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <sys/stat.h>
 
@@ -147,6 +149,34 @@ TEST_F(MediaFilesTest, ACacheEntryServesWhileItMatchesItsFileAndIsRebuiltWhenSta
     ASSERT_TRUE(QFile::remove(entryPath) && makeFifo(entryPath));
     EXPECT_EQ(shownByANewRun(), qRgb(0, 0, 255));
     EXPECT_TRUE(QFileInfo(entryPath).isFile());
+}
+
+TEST_F(MediaFilesTest, TheCacheKeepsOnlyTheTwoWindowSizesUsedLastAndAFolderItCannotMakeCostsNothingButTime)
+{
+    const QString cache = dir.filePath("cache");
+    const auto runAt = [&](int width) {
+        PictureStore store(dir.path() + "/", cache);
+        for (Picture p : {Picture::t0, Picture::u0})
+            store.picture(p, {QSize(width, 30), 1});
+        QThread::msleep(20);  // so that the entries' times tell the runs apart
+    };
+    const auto widthsKept = [&] {
+        QSet<int> widths;
+        for (const QString& entry : QDir(cache).entryList({"*.pic"}))
+            widths.insert(entry.section('-', -1).section('x', 0, 0).toInt());
+        return widths;
+    };
+    runAt(40);
+    runAt(50);
+    runAt(60);
+    EXPECT_EQ(widthsKept(), QSet<int>({50, 60}));
+    runAt(50);  // read from the cache, not made: still in use
+    runAt(40);
+    EXPECT_EQ(widthsKept(), QSet<int>({50, 40}));
+    EXPECT_EQ(QDir(cache).entryList({"*.pic"}).size(), 4);
+
+    PictureStore store(dir.path() + "/", dir.filePath("t0.bmp/cache"));  // a folder that cannot be made
+    EXPECT_EQ(middle(store.picture(Picture::t0, Display)), fixtureColour("t0.bmp"));
 }
 
 }  // namespace mokopi::testing
