@@ -106,6 +106,23 @@ TEST_F(MediaFilesTest, EveryFileIsLookedForAtOnceButReadOnlyWhenFirstShownAndHel
     EXPECT_FALSE(store.isHeld(Picture::ki));
 }
 
+TEST_F(MediaFilesTest, EachEndingsPairIsHeldWhileItsEndingShowsAndLetGoOnceItIsOver)
+{
+    PictureStore store(dir.path() + "/");
+    for (int n = 0; n < EndingCount; ++n) {
+        // Ending n shows the pictures 12 + 2n and 13 + 2n of the picture table, flipping ten times a second.
+        const Picture pair[2] = {pictureAt(12 + 2 * n), pictureAt(13 + 2 * n)};
+        for (Picture p : pair)
+            store.picture(p, Display);
+        for (Picture p : pair)
+            QFile::remove(dir.filePath(QString::fromLatin1(fileName(p))));  // from now on, only what is held
+        for (int tick = 0; tick < 4; ++tick)
+            EXPECT_NO_THROW(store.picture(pair[tick % 2], Display)) << "ending " << n;
+        store.picture(Picture::t0, Display);  // a new game
+        EXPECT_FALSE(store.isHeld(pair[0]) || store.isHeld(pair[1])) << "ending " << n;
+    }
+}
+
 TEST_F(MediaFilesTest, ACacheEntryServesWhileItMatchesItsFileAndIsRebuiltWhenStaleOrDamaged)
 {
     const QFileInfo source(dir.filePath("t0.bmp"));
@@ -149,6 +166,18 @@ TEST_F(MediaFilesTest, ACacheEntryServesWhileItMatchesItsFileAndIsRebuiltWhenSta
     ASSERT_TRUE(QFile::remove(entryPath) && makeFifo(entryPath));
     EXPECT_EQ(shownByANewRun(), qRgb(0, 0, 255));
     EXPECT_TRUE(QFileInfo(entryPath).isFile());
+
+    // On a screen of ratio 2 an entry serves at that ratio, so that it is drawn pixel for pixel.
+    const PictureDisplay sharp{Display.size, 2};
+    PictureStore(dir.path() + "/", dir.filePath("cache")).picture(Picture::t0, sharp);
+    const QFileInfo redrawn(source.filePath());
+    QImage sharpEntry = cache.load(redrawn, sharp.pixelSize(), 2);
+    ASSERT_FALSE(sharpEntry.isNull());
+    sharpEntry.fill(Qt::green);
+    cache.store(redrawn, sharpEntry, 2);
+    const QPixmap fromCache = PictureStore(dir.path() + "/", dir.filePath("cache")).picture(Picture::t0, sharp);
+    EXPECT_EQ(middle(fromCache), qRgb(0, 255, 0));
+    EXPECT_EQ(fromCache.deviceIndependentSize(), QSizeF(Display.size));
 }
 
 TEST_F(MediaFilesTest, TheCacheKeepsOnlyTheTwoWindowSizesUsedLastAndAFolderItCannotMakeCostsNothingButTime)
