@@ -46,7 +46,8 @@ EntryHeader headerFor(const QFileInfo& source, QSize pixelSize, QImage::Format f
     return h;
 }
 
-bool isEntryFormat(QImage::Format format)
+// As a number: not every number read from a file is a QImage::Format.
+bool isEntryFormat(qint32 format)
 {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied;
 }
@@ -82,9 +83,11 @@ QImage PictureCache::load(const QFileInfo& source, QSize pixelSize, qreal pixelR
     EntryHeader h;
     if (entry.read(reinterpret_cast<char*>(&h), sizeof h) != sizeof h)
         return {};
+    if (!isEntryFormat(h.format))
+        return {};
     const auto format = static_cast<QImage::Format>(h.format);
     const EntryHeader expected = headerFor(source, pixelSize, format, pixelRatio);
-    if (std::memcmp(&h, &expected, sizeof h) != 0 || !isEntryFormat(format))
+    if (std::memcmp(&h, &expected, sizeof h) != 0)
         return {};
     const qint64 pixelBytes = qint64(h.width) * h.height * 4;
     QImage image(pixelSize, format);
