@@ -60,6 +60,8 @@ void SoundBank::play(int i)
 
 void SoundBank::close()
 {
+    // Qt 6.4 lets go of a player only once every sound has finished loading;
+    // loads of checked bytes from memory always finish.
     for (auto& effect : effects_) {
         if (effect)
             effect->stop();
