@@ -3,6 +3,7 @@
 
 #include "media/picture_store.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -15,17 +16,17 @@ using game::Picture;
 
 namespace {
 
-// A file that notes when a read asks for more than is left. Opened
-// unbuffered, it sees each read as the decoder asks for it.
-class EndWatchingFile : public QFile {
+// The bytes of a file, noting when a read asks for more than is left.
+// Opened unbuffered, it sees each read as the decoder asks for it.
+class EndWatchingBuffer : public QBuffer {
 public:
+    explicit EndWatchingBuffer(const QByteArray& bytes) { setData(bytes); }
     bool wasReadPastItsEnd() const { return readPastEnd_; }
-    void forgetReadsPastItsEnd() { readPastEnd_ = false; }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
-        const qint64 read = QFile::readData(data, maxSize);
+        const qint64 read = QBuffer::readData(data, maxSize);
         readPastEnd_ = readPastEnd_ || read < maxSize;
         return read;
     }
@@ -36,19 +37,23 @@ private:
 
 QImage decodeScaled(const QString& path, QSize pixelSize)
 {
-    EndWatchingFile file;
-    if (!openRegularFile(file, path, QIODevice::Unbuffered))
+    // Qt makes no picture of more than its allocation limit (256 MB unless
+    // changed), so a larger file is never read whole.
+    const qint64 largestFile = qint64(QImageReader::allocationLimit()) << 20;
+    QFile file;
+    if (!openRegularFile(file, path) || file.size() > largestFile)
         throw PictureFileError(path, PictureFileError::Kind::Unreadable);
+    EndWatchingBuffer bytes(file.readAll());
+    bytes.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     // A bitmap is told by its first bytes; a file that is no bitmap under its
     // .bmp name is recognised by its content, or fails here.
-    const bool isBitmap = file.peek(2) == "BM";
-    QImageReader reader(&file, isBitmap ? QByteArray("bmp") : QByteArray());
-    file.forgetReadsPastItsEnd();
+    const bool isBitmap = bytes.data().startsWith("BM");
+    QImageReader reader(&bytes, isBitmap ? QByteArray("bmp") : QByteArray());
     QImage image = reader.read();
     // Qt's bitmap decoder reads exactly the bytes its header promises and,
     // when the file ends before, keeps the rows it has and leaves the rest
     // black without a word: a bitmap cut short is as broken as any.
-    if (image.isNull() || (isBitmap && file.wasReadPastItsEnd()))
+    if (image.isNull() || (isBitmap && bytes.wasReadPastItsEnd()))
         throw PictureFileError(path, PictureFileError::Kind::Unreadable);
     if (image.size() != pixelSize)
         image = image.scaled(pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
