@@ -9,16 +9,19 @@
 
 #include "persist/save_codec.h"
 
+using mokopi::game::SaveRecord;
+using namespace mokopi::persist;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto result = mokopi::decodeSaveRecord(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (const auto* record = std::get_if<mokopi::SaveRecord>(&result)) {
-        const auto again = mokopi::decodeSaveRecord(mokopi::encodeSaveRecord(*record));
-        const auto* reloaded = std::get_if<mokopi::SaveRecord>(&again);
+    const auto result = decodeSaveRecord(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (const auto* record = std::get_if<SaveRecord>(&result)) {
+        const auto again = decodeSaveRecord(encodeSaveRecord(*record));
+        const auto* reloaded = std::get_if<SaveRecord>(&again);
         if (!reloaded || !(*reloaded == *record)) {
             std::abort();
         }
-    } else if (std::get<mokopi::DecodeError>(result).reason.empty()) {
+    } else if (std::get<DecodeError>(result).reason.empty()) {
         std::abort();
     }
     return 0;

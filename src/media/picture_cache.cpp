@@ -12,6 +12,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "media/regular_file.h"
+
 namespace mokopi::media {
 
 namespace {
@@ -28,7 +30,8 @@ struct EntryHeader {
     double pixelRatio;
 };
 
-constexpr char Magic[8] = {'M', 'O', 'K', 'O', 'P', 'I', 'C', '1'};
+// Entries of layout 1 may hold a bitmap file cut short, drawn half black.
+constexpr char Magic[8] = {'M', 'O', 'K', 'O', 'P', 'I', 'C', '2'};
 
 EntryHeader headerFor(const QFileInfo& source, QSize pixelSize, QImage::Format format, qreal pixelRatio)
 {
@@ -43,10 +46,15 @@ EntryHeader headerFor(const QFileInfo& source, QSize pixelSize, QImage::Format f
     return h;
 }
 
-bool isEntryFormat(QImage::Format format)
+// As a number: not every number read from a file is a QImage::Format.
+bool isEntryFormat(qint32 format)
 {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied;
 }
+
+// The end of an entry's name that tells its size and pixel ratio, the same
+// for every picture of one window size: "410x395@2.pic".
+QString sizeOfEntry(const QString& name) { return name.section(QLatin1Char('-'), -1); }
 
 }  // namespace
 
@@ -69,15 +77,17 @@ QImage PictureCache::load(const QFileInfo& source, QSize pixelSize, qreal pixelR
 {
     if (folder_.isEmpty())
         return {};
-    QFile entry(entryPath(source, pixelSize, pixelRatio));
-    if (!entry.open(QIODevice::ReadOnly))
+    QFile entry;
+    if (!openRegularFile(entry, entryPath(source, pixelSize, pixelRatio)))
         return {};
     EntryHeader h;
     if (entry.read(reinterpret_cast<char*>(&h), sizeof h) != sizeof h)
         return {};
+    if (!isEntryFormat(h.format))
+        return {};
     const auto format = static_cast<QImage::Format>(h.format);
     const EntryHeader expected = headerFor(source, pixelSize, format, pixelRatio);
-    if (std::memcmp(&h, &expected, sizeof h) != 0 || !isEntryFormat(format))
+    if (std::memcmp(&h, &expected, sizeof h) != 0)
         return {};
     const qint64 pixelBytes = qint64(h.width) * h.height * 4;
     QImage image(pixelSize, format);
@@ -85,6 +95,8 @@ QImage PictureCache::load(const QFileInfo& source, QSize pixelSize, qreal pixelR
         || entry.read(reinterpret_cast<char*>(image.bits()), pixelBytes) != pixelBytes)
         return {};
     image.setDevicePixelRatio(pixelRatio);
+    // In use: its time tells keepNewestSizes() so.
+    entry.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
     return image;
 }
 
@@ -104,11 +116,33 @@ void PictureCache::store(const QFileInfo& source, const QImage& scaled, qreal pi
         || part.write(reinterpret_cast<const char*>(scaled.constBits()), scaled.sizeInBytes()) != scaled.sizeInBytes()
         || !part.flush())
         return;
+    const QString entry = entryPath(source, scaled.size(), pixelRatio);
     std::error_code failed;
-    std::filesystem::rename(part.fileName().toStdString(), entryPath(source, scaled.size(), pixelRatio).toStdString(),
-                            failed);
-    if (!failed)
-        part.setAutoRemove(false);  // it is the entry now
+    std::filesystem::rename(part.fileName().toStdString(), entry.toStdString(), failed);
+    if (failed)
+        return;
+    part.setAutoRemove(false);  // it is the entry now
+    const QString size = sizeOfEntry(entry);
+    if (size != keptSize_) {
+        keepNewestSizes(size);
+        keptSize_ = size;
+    }
+}
+
+void PictureCache::keepNewestSizes(const QString& inUse) const
+{
+    QString previous;  // the size of the newest entry of another size
+    const QFileInfoList entries =
+        QDir(folder_).entryInfoList({QStringLiteral("*.pic")}, QDir::Files | QDir::System, QDir::Time);
+    for (const QFileInfo& entry : entries) {
+        const QString size = sizeOfEntry(entry.fileName());
+        if (size == inUse)
+            continue;
+        if (previous.isEmpty())
+            previous = size;
+        if (size != previous)
+            QFile::remove(entry.filePath());
+    }
 }
 
 }  // namespace mokopi::media

@@ -3,9 +3,12 @@
 
 #include "media/picture_store.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+
+#include "media/regular_file.h"
 
 namespace mokopi::media {
 
@@ -13,12 +16,44 @@ using game::Picture;
 
 namespace {
 
+// The bytes of a file, noting when a read asks for more than is left.
+// Opened unbuffered, it sees each read as the decoder asks for it.
+class EndWatchingBuffer : public QBuffer {
+public:
+    explicit EndWatchingBuffer(const QByteArray& bytes) { setData(bytes); }
+    bool wasReadPastItsEnd() const { return readPastEnd_; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const qint64 read = QBuffer::readData(data, maxSize);
+        readPastEnd_ = readPastEnd_ || read < maxSize;
+        return read;
+    }
+
+private:
+    bool readPastEnd_ = false;
+};
+
 QImage decodeScaled(const QString& path, QSize pixelSize)
 {
-    // A file that is no bitmap under its .bmp name is recognised by its
-    // content (or fails here); only then are the image format plugins loaded.
-    QImage image = QImageReader(path).read();
-    if (image.isNull())
+    // Qt makes no picture of more than its allocation limit (256 MB unless
+    // changed), so a larger file is never read whole.
+    const qint64 largestFile = qint64(QImageReader::allocationLimit()) << 20;
+    QFile file;
+    if (!openRegularFile(file, path) || file.size() > largestFile)
+        throw PictureFileError(path, PictureFileError::Kind::Unreadable);
+    EndWatchingBuffer bytes(file.readAll());
+    bytes.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    // A bitmap is told by its first bytes; a file that is no bitmap under its
+    // .bmp name is recognised by its content, or fails here.
+    const bool isBitmap = bytes.data().startsWith("BM");
+    QImageReader reader(&bytes, isBitmap ? QByteArray("bmp") : QByteArray());
+    QImage image = reader.read();
+    // Qt's bitmap decoder reads exactly the bytes its header promises and,
+    // when the file ends before, keeps the rows it has and leaves the rest
+    // black without a word: a bitmap cut short is as broken as any.
+    if (image.isNull() || (isBitmap && bytes.wasReadPastItsEnd()))
         throw PictureFileError(path, PictureFileError::Kind::Unreadable);
     if (image.size() != pixelSize)
         image = image.scaled(pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -12,13 +12,17 @@
 namespace mokopi::media {
 
 // The four sound effects, one player each, opened once at start-up so that a
-// command click only restarts an already loaded sound. A missing file or a
-// machine without audio leaves that sound silent; nothing here ever fails.
+// command click only restarts an already loaded sound. A sound whose file is
+// missing, is no regular file or is no wave file that Qt plays to its end
+// (isPlayableWave) gets no player and stays silent, as does every sound on a
+// machine without audio; nothing here ever fails.
 class SoundBank {
 public:
     static constexpr int Count = 4;
+    // A cue is a short sound; a larger file is taken for something else.
+    static constexpr qint64 LargestFile = 8 << 20;
 
-    // appPath ends in "/"; opens uta.wav, odori.wav, hirou.wav and ai.wav.
+    // appPath ends in "/"; reads uta.wav, odori.wav, hirou.wav and ai.wav.
     explicit SoundBank(const QString& appPath);
     ~SoundBank();
     SoundBank(const SoundBank&) = delete;
@@ -32,7 +36,8 @@ public:
     void close();
     bool isOpen() const { return open_; }
 
-    // QSoundEffect::Null after close or for an index out of range.
+    // QSoundEffect::Null for a silent sound, after close or for an index out
+    // of range.
     QSoundEffect::Status status(int i) const;
 
     static QString fileName(int i);

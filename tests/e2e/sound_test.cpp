@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "support/game_on_screen_test.h"
 
@@ -179,6 +181,30 @@ TEST_F(SoundTest, ACommandIsHeardAtOnceWithItsOwnCueAndNothingWithTheSoundSwitch
     pet();
     const std::vector<double> heard = sound.heard(clicked, clicked + 1500ms);
     EXPECT_TRUE(std::none_of(heard.begin(), heard.end(), IsAudible));
+}
+
+TEST_F(SoundTest, QuittingWithAnEmptyALyingOrABigEndianCueEndsWithinASecond)
+{
+    const QByteArray samples(1600, '\0');
+    const std::vector<std::pair<const char*, QByteArray>> cues = {
+        {"empty", ""},
+        {"claiming 2 GB",
+         QByteArray::fromHex("52494646 24000080 57415645 666d7420 10000000 0100 0100 401f0000 "
+                             "803e0000 0200 1000 64617461 f0ffff7f")
+             + samples},
+        {"big-endian",
+         QByteArray::fromHex("52494658 00000664 57415645 666d7420 00000010 0001 0001 00001f40 "
+                             "00003e80 0002 0010 64617461 00000640")
+             + samples},
+    };
+    for (const auto& [what, cue] : cues) {
+        QFile file(appFile("uta.wav"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(cue) == cue.size());
+        file.close();
+        launch(Hands::KeysOnly);
+        choose(MainItem::Quit);
+        EXPECT_EQ(exitWithin(1000ms), 0) << "uta.wav " << what;
+    }
 }
 
 }  // namespace

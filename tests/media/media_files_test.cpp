@@ -5,21 +5,24 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <sys/stat.h>
 
 #include "media/picture_cache.h"
 #include "media/picture_fixture.h"
 #include "media/picture_store.h"
-#include "media/sound_bank.h"
 
 namespace mokopi::testing {
 
 using namespace game;
 using namespace media;
 
-// The picture store and the sound bank on files in a temporary app folder.
+// The picture store on files in a temporary app folder.
 struct MediaFilesTest : ::testing::Test {
     void SetUp() override { writeFixturePictures(dir.path()); }
     QTemporaryDir dir;
@@ -29,6 +32,8 @@ struct MediaFilesTest : ::testing::Test {
 QRgb middle(const QPixmap& picture) { return picture.toImage().pixel(picture.width() / 2, picture.height() / 2); }
 
 const PictureDisplay Display{QSize(40, 30), 1};
+
+bool makeFifo(const QString& path) { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }
 
 TEST_F(MediaFilesTest, EveryFileIsLookedForAtOnceButReadOnlyWhenFirstShownAndHeldAsLongAsItMayShow)
 {
@@ -47,6 +52,23 @@ TEST_F(MediaFilesTest, EveryFileIsLookedForAtOnceButReadOnlyWhenFirstShownAndHel
         QFile::remove(dir.filePath(file));
         EXPECT_EQ(failure([&] { store.checkFiles(); }), "missing " + dir.filePath(file));
         writeFixturePicture(dir.path(), file);
+    }
+    const QString u1 = dir.filePath("u1.bmp");  // nor is a folder or a FIFO in its place a picture
+    QFile::remove(u1);
+    ASSERT_TRUE(QDir().mkdir(u1));
+    EXPECT_EQ(failure([&] { store.checkFiles(); }), "missing " + u1);
+    ASSERT_TRUE(QDir().rmdir(u1) && makeFifo(u1));
+    EXPECT_EQ(failure([&] { store.checkFiles(); }), "missing " + u1);
+    QFile::remove(u1);
+    writeFixturePicture(dir.path(), "u1.bmp");
+
+    for (int cut : {300, 1}) {  // bitmaps cut short: the first 300 bytes, all but the last byte
+        QFile bitmap(dir.filePath("endmix1.bmp"));
+        ASSERT_TRUE(bitmap.open(QIODevice::ReadWrite) && bitmap.resize(cut == 1 ? bitmap.size() - 1 : cut));
+        bitmap.close();
+        EXPECT_EQ(failure([&] { store.picture(Picture::endmix1, Display); }),
+                  "unreadable " + dir.filePath("endmix1.bmp"));
+        writeFixturePicture(dir.path(), "endmix1.bmp");
     }
     EXPECT_EQ(failure([&] { store.checkFiles(); }), "none");  // a broken file is found out only when shown
     EXPECT_EQ(failure([&] { store.picture(Picture::endai1, Display); }), "unreadable " + dir.filePath("endai1.bmp"));
@@ -82,6 +104,23 @@ TEST_F(MediaFilesTest, EveryFileIsLookedForAtOnceButReadOnlyWhenFirstShownAndHel
     EXPECT_EQ(u0.size(), QSize(80, 60));
     EXPECT_EQ(u0.deviceIndependentSize(), QSizeF(40, 30));
     EXPECT_FALSE(store.isHeld(Picture::ki));
+}
+
+TEST_F(MediaFilesTest, EachEndingsPairIsHeldWhileItsEndingShowsAndLetGoOnceItIsOver)
+{
+    PictureStore store(dir.path() + "/");
+    for (int n = 0; n < EndingCount; ++n) {
+        // Ending n shows the pictures 12 + 2n and 13 + 2n of the picture table, flipping ten times a second.
+        const Picture pair[2] = {pictureAt(12 + 2 * n), pictureAt(13 + 2 * n)};
+        for (Picture p : pair)
+            store.picture(p, Display);
+        for (Picture p : pair)
+            QFile::remove(dir.filePath(QString::fromLatin1(fileName(p))));  // from now on, only what is held
+        for (int tick = 0; tick < 4; ++tick)
+            EXPECT_NO_THROW(store.picture(pair[tick % 2], Display)) << "ending " << n;
+        store.picture(Picture::t0, Display);  // a new game
+        EXPECT_FALSE(store.isHeld(pair[0]) || store.isHeld(pair[1])) << "ending " << n;
+    }
 }
 
 TEST_F(MediaFilesTest, ACacheEntryServesWhileItMatchesItsFileAndIsRebuiltWhenStaleOrDamaged)
@@ -121,35 +160,52 @@ TEST_F(MediaFilesTest, ACacheEntryServesWhileItMatchesItsFileAndIsRebuiltWhenSta
         EXPECT_EQ(shownByANewRun(), qRgb(0, 0, 255));
     }
     EXPECT_EQ(cached().pixel(5, 5), qRgb(0, 0, 255));
+
+    // A FIFO in place of the entry is no entry, never opened to wait for a writer; a store replaces it.
+    const QString entryPath = cache.entryPath(source, Display.pixelSize(), 1);
+    ASSERT_TRUE(QFile::remove(entryPath) && makeFifo(entryPath));
+    EXPECT_EQ(shownByANewRun(), qRgb(0, 0, 255));
+    EXPECT_TRUE(QFileInfo(entryPath).isFile());
+
+    // On a screen of ratio 2 an entry serves at that ratio, so that it is drawn pixel for pixel.
+    const PictureDisplay sharp{Display.size, 2};
+    PictureStore(dir.path() + "/", dir.filePath("cache")).picture(Picture::t0, sharp);
+    const QFileInfo redrawn(source.filePath());
+    QImage sharpEntry = cache.load(redrawn, sharp.pixelSize(), 2);
+    ASSERT_FALSE(sharpEntry.isNull());
+    sharpEntry.fill(Qt::green);
+    cache.store(redrawn, sharpEntry, 2);
+    const QPixmap fromCache = PictureStore(dir.path() + "/", dir.filePath("cache")).picture(Picture::t0, sharp);
+    EXPECT_EQ(middle(fromCache), qRgb(0, 255, 0));
+    EXPECT_EQ(fromCache.deviceIndependentSize(), QSizeF(Display.size));
 }
 
-TEST_F(MediaFilesTest, EachSoundHasItsFileAMissingOneIsSilentAndClosingReleasesEverySound)
+TEST_F(MediaFilesTest, TheCacheKeepsOnlyTheTwoWindowSizesUsedLastAndAFolderItCannotMakeCostsNothingButTime)
 {
-    // Sound i is the cue of command i; petting is 3. Written from the sound table, not from the code.
-    const char* const waves[SoundBank::Count] = {"uta.wav", "odori.wav", "hirou.wav", "ai.wav"};
-    for (int i = 0; i < SoundBank::Count; ++i)
-        EXPECT_EQ(SoundBank::fileName(i), waves[i]);
-
-    QFile wave(dir.filePath("odori.wav"));  // a tenth of a second of 8 kHz 16-bit mono silence
-    ASSERT_TRUE(wave.open(QIODevice::WriteOnly));
-    wave.write(QByteArray::fromHex("52494646 64060000 57415645 666d7420 10000000 0100 0100 401f0000 803e0000 0200 "
-                                   "1000 64617461 40060000")
-               + QByteArray(1600, '\0'));
-    wave.close();
-    SoundBank bank(dir.path() + "/");
-    const auto loading = [&] {
-        return bank.status(0) == QSoundEffect::Loading || bank.status(1) == QSoundEffect::Loading;
+    const QString cache = dir.filePath("cache");
+    const auto runAt = [&](int width) {
+        PictureStore store(dir.path() + "/", cache);
+        for (Picture p : {Picture::t0, Picture::u0})
+            store.picture(p, {QSize(width, 30), 1});
+        QThread::msleep(20);  // so that the entries' times tell the runs apart
     };
-    for (QDeadlineTimer limit(10000); loading() && !limit.hasExpired();)  // loading runs in the background
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_EQ(bank.status(0), QSoundEffect::Error);
-    EXPECT_EQ(bank.status(1), QSoundEffect::Ready);
-    for (int i = -1; i <= SoundBank::Count; ++i)
-        bank.play(i);  // nothing to hear, nothing to fail
-    bank.close();
-    for (int i = 0; i < SoundBank::Count; ++i)
-        EXPECT_EQ(bank.status(i), QSoundEffect::Null) << i;
-    bank.play(1);
+    const auto widthsKept = [&] {
+        QSet<int> widths;
+        for (const QString& entry : QDir(cache).entryList({"*.pic"}))
+            widths.insert(entry.section('-', -1).section('x', 0, 0).toInt());
+        return widths;
+    };
+    runAt(40);
+    runAt(50);
+    runAt(60);
+    EXPECT_EQ(widthsKept(), QSet<int>({50, 60}));
+    runAt(50);  // read from the cache, not made: still in use
+    runAt(40);
+    EXPECT_EQ(widthsKept(), QSet<int>({50, 40}));
+    EXPECT_EQ(QDir(cache).entryList({"*.pic"}).size(), 4);
+
+    PictureStore store(dir.path() + "/", dir.filePath("t0.bmp/cache"));  // a folder that cannot be made
+    EXPECT_EQ(middle(store.picture(Picture::t0, Display)), fixtureColour("t0.bmp"));
 }
 
 }  // namespace mokopi::testing

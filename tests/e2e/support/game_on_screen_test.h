@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -59,6 +60,7 @@ protected:
 
     QString appFile(const QString& name) const { return folder_.filePath(name); }
     QString saveFile() const { return appFile("mokopi.dat"); }
+    QString pictureCache() const { return run_.filePath("cache/mokopi/pictures"); }
 
     // Starts the game, again if it ran before. The run folder holds its
     // XDG_RUNTIME_DIR, picture cache, settings and log. No sound server unless the test
@@ -250,8 +252,15 @@ protected:
     }
     int waitForExit() const
     {
-        if (isRunning() && !game_->waitForFinished(static_cast<int>(PatientWait.count())))
-            throw std::runtime_error("the game did not end");
+        if (const std::optional<int> status = exitWithin(PatientWait))
+            return *status;
+        throw std::runtime_error("the game did not end");
+    }
+    // The exit status (-1 for a crash) if the game ends within the limit.
+    std::optional<int> exitWithin(std::chrono::milliseconds limit) const
+    {
+        if (isRunning() && !game_->waitForFinished(static_cast<int>(limit.count())))
+            return std::nullopt;
         return game_->exitStatus() == QProcess::NormalExit ? game_->exitCode() : -1;
     }
 
