@@ -25,14 +25,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <string>
 #include <vector>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "summary.h"
+#include "figures_table.h"
 #include "timed_start.h"
 #include "virtual_screen.h"
 
@@ -146,13 +145,6 @@ struct Program {
     bool warmCache = false;
 };
 
-struct Figures {
-    std::vector<double> firstFrameMs;
-    std::vector<double> residentMib;
-    std::map<std::string, int> lateLibraryRuns;  // library: runs that had it mapped at the first frame
-    int failures = 0;
-};
-
 std::string loadAverage()
 {
     std::ifstream file("/proc/loadavg");
@@ -236,21 +228,6 @@ private:
     int runs_ = 0;
 };
 
-void printRow(const char* name, const Figures& f, const Summary& yardstickFrame, const Summary& yardstickMemory)
-{
-    if (f.firstFrameMs.empty()) {
-        std::printf("  %-18s  no figures: all %d runs failed\n", name, f.failures);
-        return;
-    }
-    const Summary frame = summarise(f.firstFrameMs), memory = summarise(f.residentMib);
-    std::printf("  %-18s %7.1f %7.1f-%-7.1f %6.2f   %6.1f %6.1f-%-6.1f %+6.1f", name, frame.median, frame.min,
-                frame.max, frame.median / yardstickFrame.median, memory.median, memory.min, memory.max,
-                memory.median - yardstickMemory.median);
-    if (f.failures > 0)
-        std::printf("   (%d runs failed)", f.failures);
-    std::printf("\n");
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -291,26 +268,11 @@ int main(int argc, char* argv[])
         std::printf("== screen %dx%d, QT_SCALE_FACTOR=%d, %s; %d rounds; load %s before, %s after\n", width, height,
                     options.scale, options.windowManager ? "openbox" : "no window manager", options.rounds,
                     loadBefore.c_str(), loadAverage().c_str());
-        std::printf("  %-18s %31s   %29s\n", "", "first frame (ms)", "VmRSS at 3 s (MiB)");
-        std::printf("  %-18s %7s %-15s %6s   %6s %-13s %6s\n", "program", "median", "min-max", "/ yard", "median",
-                    "min-max", "- yard");
-        const std::size_t yardstick = 1;
-        if (figures[yardstick].firstFrameMs.empty()) {
-            std::printf("  no figures: every run of the yardstick failed\n");
+        std::vector<std::string> names;
+        for (const Program& program : programs)
+            names.push_back(program.name);
+        if (!printTable(names, figures, 1))
             return 1;
-        }
-        const Summary yardFrame = summarise(figures[yardstick].firstFrameMs);
-        const Summary yardMemory = summarise(figures[yardstick].residentMib);
-        for (std::size_t i = 0; i < programs.size(); ++i)
-            printRow(programs[i].name.c_str(), figures[i], yardFrame, yardMemory);
-        std::printf("  mapped at the first frame (runs):\n");
-        for (std::size_t i = 0; i < programs.size(); ++i) {
-            std::printf("  %-18s", programs[i].name.c_str());
-            for (const auto& [library, runs] : figures[i].lateLibraryRuns)
-                std::printf(" %s %d/%zu", library.c_str(), runs, figures[i].firstFrameMs.size());
-            std::printf("%s\n",
-                        figures[i].lateLibraryRuns.empty() ? " none of Qt Multimedia, PulseAudio, Qt Network" : "");
-        }
         return 0;
     } catch (const std::exception& e) {
         std::cerr << e.what() << '\n';
