@@ -103,6 +103,36 @@ Area DamageWatch::grabScreen() const
     return grab(0, 0, DisplayWidth(display_, screen), DisplayHeight(display_, screen));
 }
 
+bool DamageWatch::showsDialog() const
+{
+    const auto children = [this](Window parent) {
+        Window root = 0, grandparent = 0;
+        Window* list = nullptr;
+        unsigned int count = 0;
+        std::vector<Window> result;
+        if (XQueryTree(display_, parent, &root, &grandparent, &list, &count) && list != nullptr) {
+            result.assign(list, list + count);
+            XFree(list);
+        }
+        return result;
+    };
+    const auto isDialog = [this](Window window) {
+        XWindowAttributes attributes{};
+        Window owner = 0;
+        return XGetWindowAttributes(display_, window, &attributes) && attributes.map_state == IsViewable
+            && XGetTransientForHint(display_, window, &owner);
+    };
+    // A window manager puts each window into a frame of its own.
+    for (Window top : children(DefaultRootWindow(display_))) {
+        if (isDialog(top))
+            return true;
+        for (Window framed : children(top))
+            if (isDialog(framed))
+                return true;
+    }
+    return false;
+}
+
 Area DamageWatch::grab(int x, int y, int width, int height) const
 {
     Area area{x, y, width, height, {}};

@@ -32,6 +32,9 @@ public:
     // was reported.
     std::vector<Area> takeChanges();
     Area grabScreen() const;
+    // Whether a dialog box is on the screen: a mapped window that belongs to
+    // another, with or without a window manager's frame around it.
+    bool showsDialog() const;
 
 private:
     Area grab(int x, int y, int width, int height) const;

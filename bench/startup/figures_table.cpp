@@ -34,22 +34,29 @@ bool printTable(const std::vector<std::string>& names, const std::vector<Figures
         std::printf("  no figures: every run of the yardstick failed\n");
         return false;
     }
+    bool complete = true;
     std::printf("  %-18s %31s   %29s\n", "", "first frame (ms)", "VmRSS at 3 s (MiB)");
     std::printf("  %-18s %7s %-15s %6s   %6s %-13s %6s\n", "program", "median", "min-max", "/ yard", "median",
                 "min-max", "- yard");
     const Summary yardstickFrame = summarise(figures[yardstick].firstFrameMs);
     const Summary yardstickMemory = summarise(figures[yardstick].residentMib);
-    for (std::size_t i = 0; i < names.size(); ++i)
+    for (std::size_t i = 0; i < names.size(); ++i) {
         printRow(names[i], figures[i], yardstickFrame, yardstickMemory);
+        complete = complete && !figures[i].firstFrameMs.empty();
+    }
 
     std::printf("  mapped at the first frame (runs):\n");
     for (std::size_t i = 0; i < names.size(); ++i) {
         std::printf("  %-18s", names[i].c_str());
         for (const auto& [library, runs] : figures[i].lateLibraryRuns)
             std::printf(" %s %d/%zu", library.c_str(), runs, figures[i].firstFrameMs.size());
-        std::printf("%s\n", figures[i].lateLibraryRuns.empty() ? " none of Qt Multimedia, PulseAudio, Qt Network" : "");
+        if (figures[i].firstFrameMs.empty())
+            std::printf(" no runs");
+        else if (figures[i].lateLibraryRuns.empty())
+            std::printf(" none of Qt Multimedia, PulseAudio, Qt Network");
+        std::printf("\n");
     }
-    return true;
+    return complete;
 }
 
 }  // namespace mokopi::bench

@@ -18,8 +18,8 @@ struct Figures {
 };
 
 // Prints medians and ranges of each program's figures, held against those
-// of the yardstick, the program at index yardstick. Returns false, with a
-// line saying so, when the yardstick has no figures.
+// of the yardstick, the program at index yardstick. Returns whether every
+// program has figures.
 bool printTable(const std::vector<std::string>& names, const std::vector<Figures>& figures, std::size_t yardstick);
 
 }  // namespace mokopi::bench

@@ -162,6 +162,19 @@ std::size_t fileCount(const fs::path& folder)
     return count;
 }
 
+// The end of what a program printed, to go with the reason it failed.
+std::string lastLines(const fs::path& file)
+{
+    std::ifstream in(file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    std::string text = lines.empty() ? "\n" : "; it printed:\n";
+    for (std::size_t i = lines.size() > 5 ? lines.size() - 5 : 0; i < lines.size(); ++i)
+        text += "    " + lines[i] + "\n";
+    return text;
+}
+
 void savePicture(const Area& picture, const fs::path& file)
 {
     std::ofstream out(file, std::ios::binary);
@@ -182,12 +195,14 @@ public:
     // One run of program; failures are told on the spot and left out.
     void run(const Program& program, Figures& figures, const fs::path& cacheFolder)
     {
-        Launch launch{program.arguments, environment_, (work_.path / "programs.log").string()};
+        const fs::path output = work_.path / "output.log";
+        fs::remove(output);
+        Launch launch{program.arguments, environment_, output.string()};
         launch.environment.push_back("XDG_CACHE_HOME=" + cacheFolder.string());
         removeSaveFiles(work_.game());
         const TimedStart start = timeStart(screen_, launch);
         if (!start.failure.empty()) {
-            std::cerr << program.name << ": " << start.failure << " (its output: " << launch.outputFile << ")\n";
+            std::cerr << program.name << ": " << start.failure << lastLines(output);
             ++figures.failures;
             return;
         }
@@ -256,6 +271,7 @@ int main(int argc, char* argv[])
         // Unmeasured: the first run of each reads its libraries from disk,
         // and the game's fills the cache that the warm runs start from.
         Figures warmUp;
+        fs::create_directories(bench.warmCache());
         for (const Program& program : programs)
             bench.run(program, warmUp, program.warmCache ? bench.warmCache() : work.path / "cache-warm-up");
         if (fileCount(bench.warmCache()) == 0)
@@ -271,9 +287,8 @@ int main(int argc, char* argv[])
         std::vector<std::string> names;
         for (const Program& program : programs)
             names.push_back(program.name);
-        if (!printTable(names, figures, 1))
-            return 1;
-        return 0;
+        const bool complete = printTable(names, figures, 1);
+        return complete ? 0 : 1;
     } catch (const std::exception& e) {
         std::cerr << e.what() << '\n';
         return 2;

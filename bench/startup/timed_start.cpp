@@ -95,6 +95,8 @@ TimedStart timeStart(DamageWatch& screen, const Launch& program, const TimingLim
         if (history.add(reportMs, screen.takeChanges()))
             lateLibraries.push_back(mappedLibraries(child.pid(), LateLibraries));
     }
+    if (result.failure.empty() && screen.showsDialog())
+        result.failure = "showed a dialog box";
     child.stop();
 
     if (result.failure.empty()) {

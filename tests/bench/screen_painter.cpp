@@ -3,11 +3,12 @@
 
 // Draws on the screen in DISPLAY in a known way, for the tests of the
 // start-up watcher. It prints its process id first.
-//   screen_painter never | late | flicker | crash
+//   screen_painter never | late | flicker | crash | box
 //   never    draws nothing
 //   late     a red window at once, blue 400 ms later, then nothing
 //   flicker  red and blue in turn, every 100 ms, for ever
 //   crash    a red window, then ends with status 3 after 100 ms
+//   box      a red window with a blue dialog box over it
 #include <X11/Xlib.h>
 
 #include <chrono>
@@ -46,6 +47,12 @@ int main(int argc, char* argv[])
     const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 10, 10, 200, 200, 0, 0, Red);
     XMapWindow(display, window);
     XFlush(display);
+    if (mode == "box") {
+        const Window box = XCreateSimpleWindow(display, DefaultRootWindow(display), 60, 60, 80, 40, 0, 0, Blue);
+        XSetTransientForHint(display, box, window);
+        XMapWindow(display, box);
+        XFlush(display);
+    }
     if (mode == "crash") {
         sleepMs(100);
         return 3;

@@ -70,13 +70,16 @@ TEST_F(TimedStartTest, FirstFrameIsTheEarliestShowingTheSettledPictureAndFigures
     EXPECT_GE(again.firstFrameMs, 400);
 }
 
-TEST_F(TimedStartTest, ProgramsThatNeverDrawNeverSettleOrEndEarlyFailWithAReasonAndAreEnded)
+TEST_F(TimedStartTest, ProgramsThatNeverDrawNeverSettleEndEarlyOrShowABoxFailWithAReasonAndAreEnded)
 {
     EXPECT_EQ(start("never").failure, "drew nothing within 2.0 s");
     EXPECT_FALSE(painterStillRuns());
 
     const TimedStart flicker = start("flicker");
     EXPECT_TRUE(flicker.failure.starts_with("did not settle within 2.0 s")) << flicker.failure;
+    EXPECT_FALSE(painterStillRuns());
+
+    EXPECT_EQ(start("box").failure, "showed a dialog box");
     EXPECT_FALSE(painterStillRuns());
 
     const TimedStart crash = start("crash");
