@@ -52,6 +52,14 @@ std::string seconds(double ms)
     return text;
 }
 
+std::string giveUpReason(const ScreenHistory& history, const TimingLimits& limits)
+{
+    if (history.changeCount() == 0)
+        return "drew nothing within " + seconds(limits.giveUpMs);
+    return "did not settle within " + seconds(limits.giveUpMs) + ": its picture changed at "
+        + seconds(history.lastChangeMs());
+}
+
 }  // namespace
 
 TimedStart timeStart(DamageWatch& screen, const Launch& program, const TimingLimits& limits)
@@ -80,9 +88,7 @@ TimedStart timeStart(DamageWatch& screen, const Launch& program, const TimingLim
             break;
         }
         if (now >= limits.giveUpMs) {
-            result.failure = drawn ? "did not settle within " + seconds(limits.giveUpMs) + ": its picture changed at "
-                    + seconds(history.lastChangeMs())
-                                   : "drew nothing within " + seconds(limits.giveUpMs);
+            result.failure = giveUpReason(history, limits);
             break;
         }
         double wake = limits.giveUpMs;
