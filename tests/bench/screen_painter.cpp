@@ -55,6 +55,7 @@ int main(int argc, char* argv[])
     }
     if (mode == "crash") {
         sleepMs(100);
+        XCloseDisplay(display);
         return 3;
     }
     if (mode == "late") {
