@@ -16,9 +16,17 @@ int main(int argc, char* argv[])
     QWidget window;
     mokopi::bench::giveGameSize(window);
     auto* lines = new QVBoxLayout(&window);
-    for (const char* family : {"IPAPGothic", "IPAPMincho", "DejaVu Sans"}) {
-        auto* line = new QLabel(QStringLiteral("もこぴ育成　うた　おどり　やすむ　歌詩　舞踊　疲労"), &window);
-        line->setFont(QFont(QString::fromLatin1(family), 12));
+    // DejaVu Sans has no Japanese: as in the game, IPA P Gothic draws what it
+    // lacks, not whichever fallback font fontconfig would load for it.
+    const QStringList families[] = {{QStringLiteral("IPAPGothic")},
+                                    {QStringLiteral("IPAPMincho")},
+                                    {QStringLiteral("DejaVu Sans"), QStringLiteral("IPAPGothic")}};
+    for (const QStringList& family : families) {
+        auto* line = new QLabel(QStringLiteral("もこぴ育成　うた　おどり　やすむ　歌詩　舞踊　疲労　23時　9日"), &window);
+        QFont font;
+        font.setFamilies(family);
+        font.setPointSize(12);
+        line->setFont(font);
         lines->addWidget(line);
     }
     window.show();
