@@ -1,163 +1,296 @@
 // SPDX-FileCopyrightText: 2026 The もこぴ育成 developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Start-up and memory of the game beside an empty Qt window of the same size,
-// on the display in DISPLAY (run it under Xvfb, with and without a window
-// manager: bench/startup.sh does both).
+// Start-up and memory of the game beside two plain Qt windows, timed from
+// outside the process the same way for each: from the fork to the first
+// frame that equals the window's settled picture, as the X server's damage
+// reports show it, on an Xvfb screen of its own. The game's settled picture
+// is its title.
 //
-// Each run starts a fresh process and times it from the start to its first
-// painted frame: the title picture for the game, the empty window for the
-// yardstick. The kinds of run alternate so that a change of load on the
-// machine falls on all of them alike. The game runs twice per round: once
-// with an empty picture cache and once with the cache its previous run left.
-// Target: the title within 1.3 times the empty window's time.
+// The programs, built with the game's flags:
+//   bare window        an empty Qt window of the game's size
+//   yardstick          the same window showing one line of the game's
+//                      Japanese in its three fonts
+//   game, warm cache   the game, with the scaled pictures of an earlier run
+//   game, empty cache  the game, with no cache yet
+// They run in alternation, A B C D A B C D ..., so that a change of load on
+// the machine falls on all alike; each run has a cache folder of its own.
+// Also VmRSS at 3 s, and which of Qt Multimedia, PulseAudio and Qt Network
+// the program had mapped when its first frame was drawn.
 //
-// Memory: VmRSS after a few seconds of play (clock running) against the
-// empty window's after the same wait. Target: at most the empty window's
-// plus 1.1 times the fifteen raising pictures at display size.
-//
-//   startup_bench [ROUNDS [MEMORY_ROUNDS]]
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QTemporaryDir>
-
-#include <algorithm>
-#include <cstdio>
-#include <map>
+//   startup_bench [--rounds N] [--scale F] [--window-manager] [--pictures DIR] APP_FOLDER
+// --scale 2 makes the screen twice as large and sets QT_SCALE_FACTOR=2;
+// --pictures keeps each program's settled picture as DIR/<program>.ppm.
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <string>
 #include <vector>
 
-#include "first_paint.h"
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "figures_table.h"
+#include "timed_start.h"
+#include "virtual_screen.h"
 
 namespace {
 
-struct Kind {
-    const char* name;
-    const char* program;
-    const char* argument;  // after the mode; the game's is its app folder
-    bool emptyCache;
+using namespace mokopi::bench;
+namespace fs = std::filesystem;
+
+struct Options {
+    int rounds = 17;
+    int scale = 1;
+    bool windowManager = false;
+    std::string pictures;
+    std::string appFolder;
 };
 
-// The lines a child printed up to its end, and the time its first one came.
-struct Run {
-    double firstLineMs = -1;
-    QStringList lines;
-};
+Options parse(int argc, char* argv[])
+{
+    Options options;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (a == "--rounds" && hasValue)
+            options.rounds = std::max(1, std::stoi(arguments[++i]));
+        else if (a == "--scale" && hasValue)
+            options.scale = std::max(1, std::stoi(arguments[++i]));
+        else if (a == "--window-manager")
+            options.windowManager = true;
+        else if (a == "--pictures" && hasValue)
+            options.pictures = arguments[++i];
+        else if (a.starts_with("-") || !options.appFolder.empty())
+            throw std::invalid_argument("usage: startup_bench [--rounds N] [--scale F] [--window-manager] "
+                                        "[--pictures DIR] APP_FOLDER");
+        else
+            options.appFolder = a;
+    }
+    if (options.appFolder.empty())
+        throw std::invalid_argument("startup_bench needs the game's folder, e.g. build/app");
+    return options;
+}
 
-class Runner {
-public:
-    Run run(const Kind& kind, const char* mode)
+// The work folder, for the signal handler; it holds a copy of the game and
+// the caches of the runs, a hundred MiB or more.
+char workFolderPath[4096];
+
+// Ctrl+C or a kill removes the work folder too. The programs and X servers
+// end with this process by themselves.
+void removeWorkFolderAndEnd(int signal)
+{
+    if (workFolderPath[0] != '\0' && fork() == 0) {
+        char rm[] = "/bin/rm", recursive[] = "-rf";
+        char* arguments[] = {rm, recursive, workFolderPath, nullptr};
+        char* noEnvironment[] = {nullptr};
+        execve(rm, arguments, noEnvironment);
+        _exit(127);
+    }
+    wait(nullptr);
+    _exit(128 + signal);
+}
+
+// A folder of its own under /tmp, removed with this object or on a signal.
+struct WorkFolder {
+    fs::path path;
+    WorkFolder()
     {
-        if (kind.emptyCache)
-            QDir(cache_.path()).removeRecursively(), QDir().mkpath(cache_.path());
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), cache_.path());  // never the user's own cache
-        child.setProcessEnvironment(env);
-        child.setStandardErrorFile(QProcess::nullDevice());  // sound warnings of machines without audio
-        const QString program = QCoreApplication::applicationDirPath() + '/' + QLatin1String(kind.program);
+        std::string name = (fs::temp_directory_path() / "mokopi-startup-XXXXXX").string();
+        if (name.size() >= sizeof workFolderPath || mkdtemp(name.data()) == nullptr)
+            throw std::runtime_error("cannot make a folder under " + fs::temp_directory_path().string());
+        path = name;
+        std::copy(name.begin(), name.end() + 1, workFolderPath);
+        for (int signal : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal, removeWorkFolderAndEnd);
+    }
+    // Where the copy of the game runs from.
+    fs::path game() const { return path / "app"; }
 
-        Run result;
-        QElapsedTimer clock;
-        clock.start();
-        child.start(program, {QLatin1String(mode), QString::fromLocal8Bit(kind.argument)});
-        while (child.waitForReadyRead(30000) || child.canReadLine())
-            while (child.canReadLine()) {
-                if (result.firstLineMs < 0)
-                    result.firstLineMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-                result.lines << QString::fromLocal8Bit(child.readLine()).trimmed();
-            }
-        child.waitForFinished(30000);
-        if (!result.lines.value(0).startsWith(QLatin1String("painted")))
-            std::fprintf(stderr, "%s did not paint: %s\n", kind.name, qPrintable(result.lines.join(" / ")));
-        return result;
+    ~WorkFolder()
+    {
+        for (int signal : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal, SIG_DFL);
+        fs::remove_all(path);
+    }
+};
+
+// The save file and its lock, which a run killed at its end leaves behind.
+bool isSaveFile(const fs::path& file) { return file.filename().string().starts_with("mokopi.dat"); }
+
+// The game's files without its save and lock, so that a copy of the game
+// that runs from the build tree meanwhile is not in the way.
+void copyGame(const fs::path& from, const fs::path& to)
+{
+    fs::create_directories(to);
+    for (const fs::directory_entry& entry : fs::directory_iterator(from))
+        if (entry.is_regular_file() && !isSaveFile(entry.path()))
+            fs::copy_file(entry.path(), to / entry.path().filename());
+}
+
+// Each game starts as a player's does: with no lock of an earlier run to
+// look into, and no save.
+void removeSaveFiles(const fs::path& gameFolder)
+{
+    for (const fs::directory_entry& entry : fs::directory_iterator(gameFolder))
+        if (isSaveFile(entry.path()))
+            fs::remove(entry.path());
+}
+
+struct Program {
+    std::string name;
+    std::vector<std::string> arguments;
+    bool warmCache = false;
+};
+
+std::string loadAverage()
+{
+    std::ifstream file("/proc/loadavg");
+    std::string one, five, fifteen;
+    file >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
+std::size_t fileCount(const fs::path& folder)
+{
+    std::error_code error;
+    std::size_t count = 0;
+    for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        count += it->is_regular_file();
+    return count;
+}
+
+// The end of what a program printed, to go with the reason it failed.
+std::string lastLines(const fs::path& file)
+{
+    std::ifstream in(file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    std::string text = lines.empty() ? "\n" : "; it printed:\n";
+    for (std::size_t i = lines.size() > 5 ? lines.size() - 5 : 0; i < lines.size(); ++i)
+        text += "    " + lines[i] + "\n";
+    return text;
+}
+
+void savePicture(const Area& picture, const fs::path& file)
+{
+    std::ofstream out(file, std::ios::binary);
+    out << "P6\n" << picture.width << ' ' << picture.height << "\n255\n";
+    for (const std::uint32_t pixel : picture.pixels)
+        out << static_cast<char>(pixel >> 16) << static_cast<char>(pixel >> 8) << static_cast<char>(pixel);
+}
+
+class Bench {
+public:
+    Bench(const Options& options, const WorkFolder& work, DamageWatch& screen, const std::string& display)
+        : options_(options), work_(work), screen_(screen)
+    {
+        environment_ = {"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY",
+                        "QT_SCALE_FACTOR=" + std::to_string(options.scale)};
     }
 
+    // One run of program; failures are told on the spot and left out.
+    void run(const Program& program, Figures& figures, const fs::path& cacheFolder)
+    {
+        const fs::path output = work_.path / "output.log";
+        fs::remove(output);
+        Launch launch{program.arguments, environment_, output.string()};
+        launch.environment.push_back("XDG_CACHE_HOME=" + cacheFolder.string());
+        removeSaveFiles(work_.game());
+        const TimedStart start = timeStart(screen_, launch);
+        if (!start.failure.empty()) {
+            std::cerr << program.name << ": " << start.failure << lastLines(output);
+            ++figures.failures;
+            return;
+        }
+        figures.firstFrameMs.push_back(start.firstFrameMs);
+        figures.residentMib.push_back(static_cast<double>(start.residentKib) / 1024);
+        for (const std::string& library : start.lateLibrariesAtFirstFrame)
+            ++figures.lateLibraryRuns[library];
+        if (!options_.pictures.empty())
+            savePicture(start.settledPicture, fs::path(options_.pictures) / (slug(program.name) + ".ppm"));
+    }
+
+    // A run with a cache folder of its own: empty, or a copy of the warm one.
+    void runAlone(const Program& program, Figures& figures)
+    {
+        const fs::path cache = work_.path / ("cache-" + std::to_string(++runs_));
+        fs::create_directories(cache);
+        if (program.warmCache)
+            fs::copy(warmCache(), cache, fs::copy_options::recursive | fs::copy_options::create_hard_links);
+        run(program, figures, cache);
+        fs::remove_all(cache);
+    }
+
+    fs::path warmCache() const { return work_.path / "warm-cache"; }
+
 private:
-    QTemporaryDir cache_;
+    static std::string slug(std::string name)
+    {
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '-';
+        return name;
+    }
+
+    const Options& options_;
+    const WorkFolder& work_;
+    DamageWatch& screen_;
+    std::vector<std::string> environment_;
+    int runs_ = 0;
 };
-
-struct Summary {
-    double median, min, max;
-};
-
-Summary summarise(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    return {median, values.front(), values.back()};
-}
-
-// The value that follows `key` in a child's lines, or -1.
-double valueAfter(const Run& run, const QString& key, int field = 1)
-{
-    for (const QString& line : run.lines)
-        if (line.startsWith(key + ' '))
-            return line.split(' ').value(field).toDouble();
-    return -1;
-}
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
-    const int memoryRounds = argc > 2 ? std::max(0, atoi(argv[2])) : 3;
-    Runner runner;
-    // The yardstick first; the window with one line of text shows what any
-    // window that writes Japanese pays for its fonts.
-    const Kind kinds[] = {{"bare window", "startup_bare", "", false},
-                          {"bare + Japanese line", "startup_bare", "text", false},
-                          {"game, empty cache", "startup_game", MOKOPI_APP_DIR, true},
-                          {"game, warm cache", "startup_game", MOKOPI_APP_DIR, false}};
-    constexpr int KindCount = std::size(kinds);
-    constexpr int WarmGame = KindCount - 1;
+    try {
+        const Options options = parse(argc, argv);
+        const fs::path benchFolder = fs::canonical("/proc/self/exe").parent_path();
+        const WorkFolder work;
+        copyGame(options.appFolder, work.game());
+        if (!options.pictures.empty())
+            fs::create_directories(options.pictures);
 
-    for (const Kind& kind : kinds)  // the first run of each reads its libraries from disk
-        runner.run(kind, "time");
-    std::map<int, std::vector<double>> times;
-    for (int round = 0; round < rounds; ++round)
-        for (int k = 0; k < KindCount; ++k) {
-            const int which = (round + k) % KindCount;  // each kind takes each place in turn
-            times[which].push_back(runner.run(kinds[which], "time").firstLineMs);
-        }
+        const int width = 1366 * options.scale, height = 768 * options.scale;
+        const std::string loadBefore = loadAverage();
+        const VirtualScreen display(width, height, options.windowManager, (work.path / "screen.log").string());
+        DamageWatch screen(display.name());
+        Bench bench(options, work, screen, display.name());
 
-    std::printf("start to first painted frame, %d runs each (ms):\n", rounds);
-    const double bare = summarise(times[0]).median;
-    for (int k = 0; k < KindCount; ++k) {
-        const Summary s = summarise(times[k]);
-        std::printf("  %-22s median %7.1f  min %7.1f  max %7.1f  ratio %.2f\n", kinds[k].name, s.median, s.min, s.max,
-                    s.median / bare);
+        const std::string game = (work.game() / "mokopi").string();
+        const std::vector<Program> programs = {{"bare window", {(benchFolder / "startup_bare").string()}},
+                                               {"yardstick", {(benchFolder / "startup_yardstick").string()}},
+                                               {"game, warm cache", {game}, true},
+                                               {"game, empty cache", {game}}};
+        std::vector<Figures> figures(programs.size());
+
+        // Unmeasured: the first run of each reads its libraries from disk,
+        // and the game's fills the cache that the warm runs start from.
+        Figures warmUp;
+        fs::create_directories(bench.warmCache());
+        for (const Program& program : programs)
+            bench.run(program, warmUp, program.warmCache ? bench.warmCache() : work.path / "cache-warm-up");
+        if (fileCount(bench.warmCache()) == 0)
+            std::cerr << "the game left nothing in its cache: the warm runs start empty too\n";
+
+        for (int round = 0; round < options.rounds; ++round)
+            for (std::size_t i = 0; i < programs.size(); ++i)
+                bench.runAlone(programs[i], figures[i]);
+
+        std::printf("== screen %dx%d, QT_SCALE_FACTOR=%d, %s; %d rounds; load %s before, %s after\n", width, height,
+                    options.scale, options.windowManager ? "openbox" : "no window manager", options.rounds,
+                    loadBefore.c_str(), loadAverage().c_str());
+        std::vector<std::string> names;
+        for (const Program& program : programs)
+            names.push_back(program.name);
+        const bool complete = printTable(names, figures, 1);
+        return complete ? 0 : 1;
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << '\n';
+        return 2;
     }
-
-    if (memoryRounds == 0)
-        return 0;
-    std::map<int, std::vector<double>> kib;
-    double budgetKib = 0;
-    for (int round = 0; round < memoryRounds; ++round)
-        for (int k : {0, 1, WarmGame}) {
-            const Run run = runner.run(kinds[k], "memory");
-            kib[k].push_back(valueAfter(run, QStringLiteral("rss")));
-            if (k == WarmGame) {
-                const double dpr = valueAfter(run, QStringLiteral("pet"), 3);
-                budgetKib = 1.1 * 15 * valueAfter(run, QStringLiteral("pet"), 1) * dpr
-                    * valueAfter(run, QStringLiteral("pet"), 2) * dpr * 4 / 1024;
-            }
-        }
-    std::printf("VmRSS after %d s (the game in play), %d runs each (MiB):\n", mokopi::bench::PlayMs / 1000,
-                memoryRounds);
-    const double bareKib = summarise(kib[0]).median;
-    for (int k : {0, 1, WarmGame}) {
-        const Summary s = summarise(kib[k]);
-        std::printf("  %-22s median %5.1f  min %5.1f  max %5.1f  above bare %5.1f\n", kinds[k].name, s.median / 1024,
-                    s.min / 1024, s.max / 1024, (s.median - bareKib) / 1024);
-    }
-    const double gameAbove = summarise(kib[WarmGame]).median - bareKib;
-    std::printf("  game above bare: %.1f MiB, allowed %.1f MiB (1.1 x 15 raising pictures): %s\n", gameAbove / 1024,
-                budgetKib / 1024, gameAbove <= budgetKib ? "within" : "over");
-    return 0;
 }
