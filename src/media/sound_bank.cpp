@@ -50,9 +50,11 @@ SoundBank::SoundBank(const QString& appPath)
 
 SoundBank::~SoundBank() { close(); }
 
+bool SoundBank::plays(int i) const { return status(i) != QSoundEffect::Null && status(i) != QSoundEffect::Error; }
+
 void SoundBank::play(int i)
 {
-    if (status(i) == QSoundEffect::Null || status(i) == QSoundEffect::Error)
+    if (!plays(i))
         return;
     effects_[i]->stop();
     effects_[i]->play();

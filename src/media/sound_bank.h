@@ -9,32 +9,31 @@
 #include <array>
 #include <memory>
 
+#include "media/sounds.h"
+
 namespace mokopi::media {
 
-// The four sound effects, one player each, opened once at start-up so that a
-// command click only restarts an already loaded sound. A sound whose file is
+// The four sound effects, one QtMultimedia player each, opened once so that
+// a command click only restarts an already loaded sound. The program reaches
+// them through the sound module (openSounds). A sound whose file is
 // missing, is no regular file or is no wave file that Qt plays to its end
 // (isPlayableWave) gets no player and stays silent, as does every sound on a
 // machine without audio; nothing here ever fails.
-class SoundBank {
+class SoundBank final : public Sounds {
 public:
-    static constexpr int Count = 4;
     // A cue is a short sound; a larger file is taken for something else.
     static constexpr qint64 LargestFile = 8 << 20;
 
     // appPath ends in "/"; reads uta.wav, odori.wav, hirou.wav and ai.wav.
     explicit SoundBank(const QString& appPath);
-    ~SoundBank();
+    ~SoundBank() override;
     SoundBank(const SoundBank&) = delete;
     SoundBank& operator=(const SoundBank&) = delete;
 
-    // Plays sound i from its start, cutting a playback of the same sound
-    // that is still running. Other sounds keep playing.
-    void play(int i);
-
-    // Releases the players; play() does nothing afterwards.
-    void close();
-    bool isOpen() const { return open_; }
+    void play(int i) override;
+    void close() override;
+    bool isOpen() const override { return open_; }
+    bool plays(int i) const override;
 
     // QSoundEffect::Null for a silent sound, after close or for an index out
     // of range.

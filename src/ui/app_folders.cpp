@@ -49,14 +49,15 @@ QString playerFolder(const char* variable, const QString& underHome)
 
 }  // namespace
 
-AppFolders resolveAppFolders(const QString& executableFolder, const QString& dataFromExecutable,
+AppFolders resolveAppFolders(const QString& executableFolder, const InstalledLayout& installed,
                              const QString& playerDataFolder)
 {
     const QDir beside(executableFolder);
     if (media::holdsPictures(asFolder(executableFolder)))
-        return {asFolder(executableFolder), asFolder(executableFolder)};
+        return {asFolder(executableFolder), asFolder(executableFolder), asFolder(executableFolder)};
     const QString save = playerDataFolder.isEmpty() ? QString() : asFolder(playerDataFolder);
-    return {asFolder(beside.filePath(dataFromExecutable)), save};
+    return {asFolder(beside.filePath(installed.dataFromExecutable)), save,
+            asFolder(beside.filePath(installed.modulesFromExecutable))};
 }
 
 QString xdgBaseFolder(const QString& variable, const QString& home, const QString& databaseHome,
@@ -72,8 +73,10 @@ QString xdgBaseFolder(const QString& variable, const QString& home, const QStrin
 
 AppFolders appFolders()
 {
-    return resolveAppFolders(QCoreApplication::applicationDirPath(), QStringLiteral(MOKOPI_DATA_FROM_EXECUTABLE),
-                             playerFolder("XDG_DATA_HOME", QStringLiteral(".local/share")));
+    return resolveAppFolders(
+        QCoreApplication::applicationDirPath(),
+        {QStringLiteral(MOKOPI_DATA_FROM_EXECUTABLE), QStringLiteral(MOKOPI_MODULES_FROM_EXECUTABLE)},
+        playerFolder("XDG_DATA_HOME", QStringLiteral(".local/share")));
 }
 
 QString playerCacheFolder() { return playerFolder("XDG_CACHE_HOME", QStringLiteral(".cache")); }

@@ -7,20 +7,29 @@
 
 namespace mokopi::ui {
 
-// Where the game reads its pictures, sounds and icon (data), and where it
-// keeps mokopi.dat (save). Each ends in "/", but save is empty when the
-// player has no home folder: there is then nowhere to save.
+// Where the game reads its pictures, sounds and icon (data), where it keeps
+// mokopi.dat (save), and where its sound module lies (modules). Each ends in
+// "/", but save is empty when the player has no home folder: there is then
+// nowhere to save; and modules is empty where none is looked for.
 struct AppFolders {
     QString data;
     QString save;
+    QString modules;
+};
+
+// Where an installed copy's data and modules lie: paths relative to its
+// executable.
+struct InstalledLayout {
+    QString dataFromExecutable;
+    QString modulesFromExecutable;
 };
 
 // A copy that finds its pictures beside its executable (the build tree, a
-// portable copy) keeps everything there, the save file too. An installed copy
-// reads the data folder that lies at dataFromExecutable (a relative path)
-// from its executable, and saves into the player's own data folder, since
-// the installed folders belong to the system.
-AppFolders resolveAppFolders(const QString& executableFolder, const QString& dataFromExecutable,
+// portable copy) keeps everything there, the save file and the module too.
+// An installed copy reads its data and module where the layout puts them
+// and saves into the player's own data folder, since the installed folders
+// belong to the system.
+AppFolders resolveAppFolders(const QString& executableFolder, const InstalledLayout& installed,
                              const QString& playerDataFolder);
 
 // One of the player's base folders by the XDG base-directory rules, from the

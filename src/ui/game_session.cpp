@@ -8,7 +8,7 @@
 
 #include "game/game.h"
 #include "media/picture_store.h"
-#include "media/sound_bank.h"
+#include "media/sounds.h"
 #include "persist/cp932.h"
 #include "ui/about_box.h"
 #include "ui/accessibility.h"
@@ -68,9 +68,9 @@ GameSession::GameSession(MainWindow& window, Dialogs& dialogs, std::unique_ptr<g
                          SessionOptions options)
     : window_(window), dialogs_(dialogs), options_(std::move(options))
 {
-    options_.folders = {withSlash(options_.folders.data), withSlash(options_.folders.save)};
+    options_.folders = {withSlash(options_.folders.data), withSlash(options_.folders.save),
+                        withSlash(options_.folders.modules)};
     random_ = random ? std::move(random) : std::make_unique<game::ClockSeededRandom>();
-    sounds_ = std::make_unique<media::SoundBank>(options_.folders.data);
     pictures_ = std::make_unique<media::PictureStore>(options_.folders.data, pictureCacheFolder(options_.pictureCache));
     game_ = std::make_unique<Game>(*this, *random_, persist::unsavableCharacters, translateGameText);
     clock_ = addTimer("Tim", &Game::Tim_Timer);
@@ -107,6 +107,12 @@ void GameSession::connectWindow()
     connect(&w, &MainWindow::speechClicked, this, [this] { call([this] { game_->Lbl_Click(); }); });
     connect(&w, &MainWindow::helpClicked, this, &GameSession::showHelp);
     connect(&w, &MainWindow::firstShown, this, &GameSession::Form_Activate);
+    // Not before: opening the sounds loads the audio libraries, which the
+    // first frame does without. They are ready long before the first command.
+    connect(&w, &MainWindow::firstFrameShown, this, [this] {
+        if (!stopped_)
+            sounds();
+    });
     // The picture shown is drawn again at the new size, so that playing
     // never stretches one.
     connect(&w, &MainWindow::petAreaResized, this, [this] {
@@ -186,7 +192,8 @@ void GameSession::halt()
     clock_->stop();
     animation_->stop();
     chatter_->stop();
-    sounds_->close();
+    if (sounds_)
+        sounds_->close();
 }
 
 void GameSession::endProgram(int exitCode)
@@ -196,6 +203,15 @@ void GameSession::endProgram(int exitCode)
     else
         QCoreApplication::exit(exitCode);
 }
+
+media::Sounds& GameSession::sounds()
+{
+    if (!sounds_)
+        sounds_ = media::openSounds(options_.folders.data, options_.folders.modules);
+    return *sounds_;
+}
+
+bool GameSession::soundsOpen() const { return sounds_ && sounds_->isOpen(); }
 
 void GameSession::showHelp()
 {
@@ -248,7 +264,7 @@ void GameSession::showClearedEndings(const game::ClearedEndings& cleared)
     window_.menus().showClearedEndings(cleared);
 }
 
-void GameSession::playSound(int sound) { sounds_->play(sound); }
+void GameSession::playSound(int sound) { sounds().play(sound); }
 
 std::string GameSession::askText(const std::string& title, const std::string& prompt)
 {

@@ -23,7 +23,7 @@ class Game;
 namespace mokopi::media {
 class PictureFileError;
 class PictureStore;
-class SoundBank;
+class Sounds;
 }  // namespace mokopi::media
 
 namespace mokopi::ui {
@@ -58,7 +58,9 @@ public:
     ~GameSession() override;
 
     game::Game& game() { return *game_; }
-    const media::SoundBank& sounds() const { return *sounds_; }
+    // Whether the sounds are there to play: opened once the first frame is
+    // on the screen, or by the first sound asked for before that.
+    bool soundsOpen() const;
     // True once the first game has begun, until the program stops.
     bool isRunning() const { return running_; }
 
@@ -95,6 +97,7 @@ private:
     void halt();
     void endProgram(int exitCode);
     void showHelp();
+    media::Sounds& sounds();
 
     MainWindow& window_;
     Dialogs& dialogs_;
@@ -107,7 +110,7 @@ private:
     std::optional<game::Picture> petShows_;
 
     std::unique_ptr<game::Random> random_;
-    std::unique_ptr<media::SoundBank> sounds_;
+    std::unique_ptr<media::Sounds> sounds_;
     std::unique_ptr<media::PictureStore> pictures_;
     std::unique_ptr<game::Game> game_;
     QTimer* clock_ = nullptr;

@@ -167,6 +167,11 @@ bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
         correctForWindowFrame();
+    // The frame being painted now is on the screen once control returns.
+    if (event->type() == QEvent::Paint && !painted_) {
+        painted_ = true;
+        QMetaObject::invokeMethod(this, &MainWindow::firstFrameShown, Qt::QueuedConnection);
+    }
     return QMainWindow::event(event);
 }
 

@@ -52,6 +52,8 @@ signals:
     void firstShown();
     // The layout was redone for the window frame: the pet area has a new size.
     void petAreaResized();
+    // Once the first frame is on the screen: what it does not need can come now.
+    void firstFrameShown();
     // Every caption, tool tip and accessible text of the window is in the
     // language now in use; what the game shows is still in the one before.
     void languageChanged();
@@ -75,6 +77,7 @@ private:
     WindowLayout layout_;
     Decorations decorations_;
     bool shown_ = false;
+    bool painted_ = false;
     bool frameMeasured_ = false;
 
     Menus* menus_ = nullptr;

@@ -10,7 +10,7 @@
 #               open, or no Qt plugin for one, says what it tried and ends
 #               with status 4;
 #   saves       an installed copy, moved to another prefix, reads its pictures
-#               from there and saves into $HOME/.local/share/mokopi, also
+#               and loads its sound module from there and saves into $HOME/.local/share/mokopi, also
 #               when XDG_DATA_HOME holds a relative path, which is ignored;
 #   portable    a copy of the build tree's folder keeps its save beside itself;
 #   validators  the installed desktop entry and metainfo pass their validators.
@@ -38,7 +38,7 @@ expect_probe_saves() {
     (cd "$work" && env $data_home HOME="$work/home" QT_QPA_PLATFORM=offscreen timeout 60 "$1/$(basename "$probe")") \
         >"$work/report" || status=$?
     [ "$status" -eq 0 ] || { cat "$work/report"; fail "the probe stopped with status $status"; }
-    for line in "data: $2" "save: $3" "message: セーブしました" "message: ロードしました" "owner: タマ"; do
+    for line in "data: $2" "save: $3" "sounds: playing" "message: セーブしました" "message: ロードしました" "owner: タマ"; do
         grep -qxF "$line" "$work/report" || { cat "$work/report"; fail "no line \"$line\""; }
     done
     [ -s "$3/mokopi.dat" ] || fail "no save in $3"

@@ -3,14 +3,16 @@
 
 // Starts the game the way the program does, from wherever this probe is
 // copied: the same name, the same folders and the real picture files. Then
-// saves, changes the owner's name and loads, printing the folders, every box
-// and the owner's name at the end, for install_test.sh to check.
+// saves, changes the owner's name and loads, printing the folders, whether
+// the sound module plays the sounds, every box and the owner's name at the
+// end, for install_test.sh to check.
 #include <QAction>
 #include <QApplication>
 
 #include <cstdio>
 
 #include "game/game.h"
+#include "media/sounds.h"
 #include "ui/app_folders.h"
 #include "ui/dialogs.h"
 #include "ui/game_session.h"
@@ -35,6 +37,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const mokopi::ui::AppFolders folders = mokopi::ui::appFolders();
     std::printf("data: %s\nsave: %s\n", qPrintable(folders.data), qPrintable(folders.save));
+    std::printf("sounds: %s\n",
+                mokopi::media::openSounds(folders.data, folders.modules)->plays(0) ? "playing" : "silent");
 
     PrintingDialogs dialogs;
     int exitCode = 0;

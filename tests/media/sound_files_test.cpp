@@ -160,4 +160,24 @@ TEST_F(SoundBankTest, MissingCutOffLyingAndSpecialFilesAreSilentAndClosingReleas
     bank.play(1);
 }
 
+TEST_F(SoundBankTest, TheProgramPlaysThroughTheSoundModuleAndWithoutItIsSilent)
+{
+    for (int i = 0; i < SoundBank::Count; ++i)
+        write(SoundBank::fileName(i), EdgeWaves[0]);
+    const QString appPath = dir.path() + "/";
+    const auto sounds = openSounds(appPath, qEnvironmentVariable("MOKOPI_APP_DIR") + "/");
+    for (int i = 0; i < SoundBank::Count; ++i)
+        EXPECT_TRUE(sounds->plays(i)) << i;
+    sounds->close();
+    EXPECT_FALSE(sounds->isOpen() || sounds->plays(0));
+
+    const auto silent = openSounds(appPath, dir.path() + "/no-module-here/");
+    EXPECT_TRUE(silent->isOpen());
+    for (int i = 0; i < SoundBank::Count; ++i)
+        EXPECT_FALSE(silent->plays(i)) << i;
+    silent->play(0);
+    silent->close();
+    EXPECT_FALSE(silent->isOpen());
+}
+
 }  // namespace mokopi::testing

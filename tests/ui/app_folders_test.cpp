@@ -28,12 +28,16 @@ TEST(AppFolders, ThePlayersFoldersFollowTheXdgRulesAndNeverLieAtTheRoot)
         EXPECT_EQ(ui::xdgBaseFolder(variable, home, databaseHome, ".local/share"), folder) << variable << " " << home;
 
     // An installed copy (no pictures beside it) with no home has no save folder; a portable one keeps its own.
+    // The sound module lies beside a portable copy, and where the layout puts it for an installed one.
     QTemporaryDir bare, portable;
     writeFixturePictures(portable.path());
-    EXPECT_EQ(ui::resolveAppFolders(bare.path(), "../data", "").save, "");
-    EXPECT_EQ(ui::resolveAppFolders(bare.path(), "../data", "/home/tama/.local/share/mokopi").save,
+    EXPECT_EQ(ui::resolveAppFolders(bare.path(), {"../data", "../lib"}, "").save, "");
+    EXPECT_EQ(ui::resolveAppFolders(bare.path(), {"../data", "../lib"}, "/home/tama/.local/share/mokopi").save,
               "/home/tama/.local/share/mokopi/");
-    EXPECT_EQ(ui::resolveAppFolders(portable.path(), "../data", "").save, portable.path() + "/");
+    EXPECT_EQ(ui::resolveAppFolders(portable.path(), {"../data", "../lib"}, "").save, portable.path() + "/");
+    EXPECT_EQ(ui::resolveAppFolders(portable.path(), {"../data", "../lib"}, "").modules, portable.path() + "/");
+    EXPECT_EQ(ui::resolveAppFolders(bare.path(), {"../data", "../lib"}, "").modules,
+              QDir::cleanPath(bare.path() + "/../lib") + "/");
 }
 
 using NoSaveFolderTest = WindowTest;
@@ -46,7 +50,7 @@ TEST_F(NoSaveFolderTest, WithNoSaveFolderTheGameRunsAndSavesAndLoadsSayThereIsNo
     ASSERT_TRUE(QDir::setCurrent(working.path()));
     window = std::make_unique<ui::MainWindow>(768);
     session = std::make_unique<ui::GameSession>(*window, dialogs, std::make_unique<ClockSeededRandom>(7),
-                                                ui::SessionOptions{{dir.path(), {}}, {}, path("cache")});
+                                                ui::SessionOptions{{dir.path(), {}, {}}, {}, path("cache")});
     const auto claim = ui::claimSaveFolder({}, dialogs);
     ASSERT_NE(claim, nullptr);
     window->show();

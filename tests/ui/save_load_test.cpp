@@ -84,7 +84,7 @@ TEST(SaveFolderClaim, TheGameHoldsItsSaveFolderAndASecondCopyEndsWithoutAWindow)
         QCoreApplication::quit();
     });
     ui::SessionOptions options;
-    options.folders = {dir.path(), dir.path()};
+    options.folders = {dir.path(), dir.path(), {}};
     EXPECT_EQ(ui::runGame(app, dialogs, options), 0);
     EXPECT_TRUE(heldWhileRunning);
 

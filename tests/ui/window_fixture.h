@@ -12,7 +12,7 @@
 
 #include "game/game.h"
 #include "media/picture_fixture.h"
-#include "media/sound_bank.h"
+#include "media/sounds.h"
 #include "ui/dialogs.h"
 #include "ui/game_session.h"
 #include "ui/language.h"
@@ -61,7 +61,7 @@ struct WindowTest : ::testing::Test {
     {
         window = std::make_unique<ui::MainWindow>(screenHeight);
         session = std::make_unique<ui::GameSession>(*window, dialogs, std::make_unique<ClockSeededRandom>(7),
-                                                    ui::SessionOptions{{dir.path(), dir.path()},
+                                                    ui::SessionOptions{{dir.path(), dir.path(), {}},
                                                                        [this](int code) { exitCodes.push_back(code); },
                                                                        path("cache")});
         if (activate)

@@ -36,7 +36,7 @@ TEST_F(WindowTest, StartUpMirrorsTheGameExplainsEachControlAndQuittingReleasesTh
     QCloseEvent again;  // the same command again, as closing the window: it ends only once
     QApplication::sendEvent(window.get(), &again);
     EXPECT_EQ(exitCodes, std::vector<int>{0});
-    EXPECT_FALSE(session->sounds().isOpen());
+    EXPECT_FALSE(session->soundsOpen());
     EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
 
@@ -106,7 +106,7 @@ TEST_F(WindowTest, AMissingOrUnreadablePictureStopsTheGameWhetherNeededAtStartOr
         EXPECT_EQ(dialogs.boxes.filter("fatal: "),
                   QStringList{"fatal: " + said + "\n\n" + path(file) + "\n\nもこぴ育成を終了します。"});
         EXPECT_EQ(exitCodes, std::vector<int>{ui::MissingPictureExitCode});
-        EXPECT_FALSE(session->isRunning() || window->isVisible() || session->sounds().isOpen());
+        EXPECT_FALSE(session->isRunning() || window->isVisible() || session->soundsOpen());
         EXPECT_NE(state().Scene, SceneValue("stop"));
     }
 }
@@ -116,7 +116,8 @@ TEST_F(WindowTest, AMissingPictureEndsTheRealEventLoopWithTheErrorStatus)
     QFile::remove(path("raku.bmp"));
     QObject giveUp;  // a broken start-up fails the test instead of hanging it
     QTimer::singleShot(20000, &giveUp, [] { QCoreApplication::exit(99); });
-    EXPECT_EQ(ui::runGame(*qApp, dialogs, {{dir.path(), dir.path()}, {}, path("cache")}), ui::MissingPictureExitCode);
+    EXPECT_EQ(ui::runGame(*qApp, dialogs, {{dir.path(), dir.path(), {}}, {}, path("cache")}),
+              ui::MissingPictureExitCode);
     ASSERT_EQ(dialogs.boxes.size(), 1);
     EXPECT_TRUE(dialogs.boxes[0].startsWith("fatal: ") && dialogs.boxes[0].contains(path("raku.bmp")))
         << qPrintable(dialogs.boxes[0]);
