@@ -45,10 +45,13 @@ QImage decodeScaled(const QString& path, QSize pixelSize)
         throw PictureFileError(path, PictureFileError::Kind::Unreadable);
     EndWatchingBuffer bytes(file.readAll());
     bytes.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    // A bitmap is told by its first bytes; a file that is no bitmap under its
-    // .bmp name is recognised by its content, or fails here.
+    // A bitmap is told by its first bytes and read by Qt's own decoder, with
+    // no image format plugin asked first (each would be loaded to look); a
+    // file that is no bitmap under its .bmp name is recognised by its
+    // content, or fails here.
     const bool isBitmap = bytes.data().startsWith("BM");
     QImageReader reader(&bytes, isBitmap ? QByteArray("bmp") : QByteArray());
+    reader.setAutoDetectImageFormat(!isBitmap);
     QImage image = reader.read();
     // Qt's bitmap decoder reads exactly the bytes its header promises and,
     // when the file ends before, keeps the rows it has and leaves the rest

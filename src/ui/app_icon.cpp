@@ -3,6 +3,7 @@
 
 #include "ui/app_icon.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 
@@ -40,9 +41,12 @@ QPixmap drawnIcon()
 
 QIcon applicationIcon(const QString& appPath)
 {
-    // Named as PNG, so that no image format plugin is loaded to guess.
-    const QPixmap file(appPath + QStringLiteral("icon.png"), "PNG");
-    return QIcon(file.isNull() ? drawnIcon() : file);
+    // Read as PNG by Qt's own decoder: no image format plugin is loaded to
+    // look at it first.
+    QImageReader reader(appPath + QStringLiteral("icon.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage file = reader.read();
+    return QIcon(file.isNull() ? drawnIcon() : QPixmap::fromImage(file));
 }
 
 }  // namespace mokopi::ui

@@ -87,39 +87,34 @@ JapaneseFonts findJapaneseFonts()
     return {gothic, mincho.isEmpty() ? gothic : mincho};
 }
 
-void installFontSubstitutions(const JapaneseFonts& fonts)
-{
-    // The hour and day are digits only; any clean sans will do.
-    QFont::insertSubstitution(ClockFamily, QStringLiteral("DejaVu Sans"));
-    if (!fonts.found())
-        return;
-    QFont::insertSubstitution(GothicFamily, fonts.gothic);
-    QFont::insertSubstitution(MinchoFamily, fonts.mincho);
-    QFont::insertSubstitution(ClockFamily, fonts.gothic);
-}
-
 }  // namespace
 
 const JapaneseFonts& japaneseFonts()
 {
-    static const JapaneseFonts fonts = [] {
-        JapaneseFonts found = findJapaneseFonts();
-        installFontSubstitutions(found);
-        return found;
-    }();
+    static const JapaneseFonts fonts = findJapaneseFonts();
     return fonts;
 }
 
-QFont inDesignFamily(QFont font, const QString& family)
+QFont inDesignFamily(QFont font, FontRole role)
 {
-    japaneseFonts();
-    font.setFamilies({family});
+    const JapaneseFonts& japanese = japaneseFonts();
+    // Without a Japanese font the game speaks English in the default font.
+    QStringList families;
+    switch (role) {
+    case FontRole::Gothic: families = {japanese.gothic}; break;
+    case FontRole::Mincho: families = {japanese.mincho}; break;
+    // The hour and the day are digits only; any clean sans will do.
+    case FontRole::Clock: families = {QStringLiteral("DejaVu Sans"), japanese.gothic}; break;
+    }
+    families.removeAll(QString());
+    if (!families.isEmpty())
+        font.setFamilies(families);
     return font;
 }
 
-QFont designFont(const QString& family, int pointSize, QFont::Weight weight)
+QFont designFont(FontRole role, int pointSize, QFont::Weight weight)
 {
-    QFont font = inDesignFamily(QFont(), family);
+    QFont font = inDesignFamily(QFont(), role);
     font.setPointSize(pointSize);
     font.setWeight(weight);
     return font;

@@ -8,13 +8,13 @@
 
 namespace mokopi::ui {
 
-// The families the window asks for. None of them exists on a Linux desktop,
-// and fontconfig would hand back a Latin font that shows Japanese as boxes:
-// the first font asked for maps the two Japanese ones to the Japanese fonts
-// installed (and the clock to a clean sans).
-inline const QString GothicFamily = QStringLiteral("ＭＳ Ｐゴシック");
-inline const QString MinchoFamily = QStringLiteral("ＭＳ Ｐ明朝");
-inline const QString ClockFamily = QStringLiteral("Westminster");
+// The three faces of the window's design: a proportional gothic (its
+// "ＭＳ Ｐゴシック") for most texts, a proportional mincho ("ＭＳ Ｐ明朝") for
+// the status panel and a clean sans ("Westminster") for the hour and the day.
+// None of the design's families exists on a Linux desktop; each face is asked
+// for by the name of an installed family fontconfig knows, so that Qt looks
+// up nothing in vain.
+enum class FontRole { Gothic, Mincho, Clock };
 
 // The installed families that stand for the two Japanese ones: a gothic
 // (sans) and a mincho (serif), the proportional IPA fonts when installed,
@@ -29,8 +29,8 @@ struct JapaneseFonts {
 // Asked of fontconfig once, on the first call.
 const JapaneseFonts& japaneseFonts();
 
-// The font in one of the families above.
-QFont inDesignFamily(QFont font, const QString& family);
-QFont designFont(const QString& family, int pointSize, QFont::Weight weight = QFont::Normal);
+// The font in the families of one of the design's faces.
+QFont inDesignFamily(QFont font, FontRole role);
+QFont designFont(FontRole role, int pointSize, QFont::Weight weight = QFont::Normal);
 
 }  // namespace mokopi::ui

@@ -120,14 +120,14 @@ void MainWindow::applyLayout(const Decorations& decorations)
     place(pet_, 0, 0, 8, 8);
     for (int i = 0; i < 3; ++i) {
         place(commands_[i], 8, i, 2, 1);
-        commands_[i]->setFont(designFont(GothicFamily, l.buttonFontSize()));
+        commands_[i]->setFont(designFont(FontRole::Gothic, l.buttonFontSize()));
     }
     place(helpButton_, 8, 3, 2, 1);
-    helpButton_->setFont(designFont(GothicFamily, l.buttonFontSize()));
+    helpButton_->setFont(designFont(FontRole::Gothic, l.buttonFontSize()));
     place(hour_, 8, 4, 1, 1);
     place(day_, 9, 4, 1, 1);
-    hour_->setFont(designFont(ClockFamily, l.clockFontSize(), QFont::Medium));
-    day_->setFont(designFont(ClockFamily, l.clockFontSize(), QFont::Medium));
+    hour_->setFont(designFont(FontRole::Clock, l.clockFontSize(), QFont::Medium));
+    day_->setFont(designFont(FontRole::Clock, l.clockFontSize(), QFont::Medium));
     const PixelRect status = l.cell(8, 5, 2, 3);
     statusPanel_->place(QRect(status.x, status.y, status.width, status.height), l.statusFontSize());
     place(speechPanel_, 0, 8, 10, 2);

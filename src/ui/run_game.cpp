@@ -12,6 +12,7 @@
 #include "ui/main_window.h"
 #include "ui/menus.h"
 #include "ui/save_commands.h"
+#include "ui/window_style.h"
 
 namespace mokopi::ui {
 
@@ -40,7 +41,9 @@ Translations& prepareApplication(QApplication& app, Dialogs& dialogs, const QStr
     }
     translations->use(language);
     // Menus and boxes show the design's font too.
-    app.setFont(inDesignFamily(app.font(), GothicFamily));
+    app.setFont(inDesignFamily(app.font(), FontRole::Gothic));
+    if (!dynamic_cast<WindowStyle*>(app.style()))
+        app.setStyle(new WindowStyle);
     return *translations;
 }
 
@@ -61,7 +64,10 @@ int runGame(QApplication& app, Dialogs& dialogs, SessionOptions options, std::op
     if (!saveFolderLock)
         return AlreadyRunningExitCode;
     MainWindow window;
-    window.setWindowIcon(applicationIcon(options.folders.data));
+    // Reading the icon file makes Qt list its image format plugins: it comes
+    // after the first frame, which does without it.
+    QObject::connect(&window, &MainWindow::firstFrameShown, &window,
+                     [&window, folder = options.folders.data] { window.setWindowIcon(applicationIcon(folder)); });
     connectLanguageMenu(window.menus(), translations);
     if (auto* real = dynamic_cast<QtDialogs*>(&dialogs))
         real->setParent(&window);

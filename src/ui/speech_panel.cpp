@@ -129,11 +129,11 @@ void SpeechPanel::setFatigue(int units)
 
 void SpeechPanel::setFontSizes(int speechPointSize, int hintPointSize)
 {
-    lbl_->setFont(designFont(GothicFamily, speechPointSize));
+    lbl_->setFont(designFont(FontRole::Gothic, speechPointSize));
     // The first line starts a little below the panel's top edge, about a
     // third of the font's height.
     lbl_->setContentsMargins(0, qMax(2, speechPointSize / 3), 0, 0);
-    kazari_->setFont(designFont(GothicFamily, hintPointSize));
+    kazari_->setFont(designFont(FontRole::Gothic, hintPointSize));
 }
 
 void SpeechPanel::resizeEvent(QResizeEvent*) { placeChildren(); }

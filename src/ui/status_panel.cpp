@@ -35,7 +35,7 @@ void StatusPanel::place(const QRect& area, int fontPointSize)
     // font's height.
     const int margin = qMax(2, fontPointSize / 3);
     text_->setGeometry(margin, margin, area.width() - margin, area.height() - margin);
-    text_->setFont(designFont(MinchoFamily, fontPointSize));
+    text_->setFont(designFont(FontRole::Mincho, fontPointSize));
 }
 
 QLabel* makeClockLabel(QWidget* parent, const char* name)
