@@ -107,11 +107,19 @@ void GameSession::connectWindow()
     connect(&w, &MainWindow::speechClicked, this, [this] { call([this] { game_->Lbl_Click(); }); });
     connect(&w, &MainWindow::helpClicked, this, &GameSession::showHelp);
     connect(&w, &MainWindow::firstShown, this, &GameSession::Form_Activate);
-    // Not before: opening the sounds loads the audio libraries, which the
-    // first frame does without. They are ready long before the first command.
-    connect(&w, &MainWindow::firstFrameShown, this, [this] {
-        if (!stopped_)
-            sounds();
+    // Opening the sounds loads the audio libraries, several megabytes that a
+    // game waiting at its title does without: they come with the click that
+    // leaves the title, once it is handled, and are ready long before the
+    // first command can be chosen. A sound asked for before opens them at once.
+    connect(&w, &MainWindow::speechPressed, this, [this] {
+        if (!sounds_)
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (!stopped_)
+                        sounds();
+                },
+                Qt::QueuedConnection);
     });
     // The picture shown is drawn again at the new size, so that playing
     // never stretches one.

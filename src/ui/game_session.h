@@ -58,8 +58,8 @@ public:
     ~GameSession() override;
 
     game::Game& game() { return *game_; }
-    // Whether the sounds are there to play: opened once the first frame is
-    // on the screen, or by the first sound asked for before that.
+    // Whether the sounds are there to play: opened once the player first
+    // clicks the speech line, or by the first sound asked for before that.
     bool soundsOpen() const;
     // True once the first game has begun, until the program stops.
     bool isRunning() const { return running_; }

@@ -31,7 +31,12 @@ TEST_F(WindowTest, StartUpMirrorsTheGameExplainsEachControlAndQuittingReleasesTh
     EXPECT_FALSE(tips.contains(""));
     EXPECT_EQ(tips.removeDuplicates(), 0);
 
+    // The sounds, and the audio libraries with them, wait for the click that leaves the title.
+    QTest::qWait(50);
+    EXPECT_FALSE(session->soundsOpen());
     clickSpeech();  // into the naming scene; quitting there asks nothing and saves nothing
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(session->soundsOpen());
     action("mnuEnd")->trigger();
     QCloseEvent again;  // the same command again, as closing the window: it ends only once
     QApplication::sendEvent(window.get(), &again);
