@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+#include <malloc.h>
+
 #include "app/command_line.h"
 #include "app/window_system.h"
 #include "ui/app_folders.h"
@@ -11,6 +13,11 @@
 
 int main(int argc, char* argv[])
 {
+    // Pictures are decoded and scaled in buffers of megabytes. glibc would
+    // keep such a buffer in the heap once freed, as its threshold for giving
+    // memory back grows with the largest block freed; a fixed one gives every
+    // buffer back at once.
+    mallopt(M_MMAP_THRESHOLD, 256 << 10);
     mokopi::ui::setApplicationIdentity();
     const auto language = mokopi::app::answerCommandLine(argc, argv);
     const auto app = mokopi::app::openWindowSystem(argc, argv);

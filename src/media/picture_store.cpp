@@ -103,7 +103,7 @@ void PictureStore::checkFiles() const
     existingFile(game::TitlePictureFile);
 }
 
-QPixmap PictureStore::read(std::string_view fileName, const PictureDisplay& display) const
+QImage PictureStore::readImage(std::string_view fileName, const PictureDisplay& display) const
 {
     const QFileInfo source = existingFile(fileName);
     const QSize pixelSize = display.pixelSize();
@@ -113,11 +113,45 @@ QPixmap PictureStore::read(std::string_view fileName, const PictureDisplay& disp
         cache_.store(source, image, display.pixelRatio);
         image.setDevicePixelRatio(display.pixelRatio);
     }
-    return QPixmap::fromImage(std::move(image));
+    return image;
+}
+
+QPixmap PictureStore::read(std::string_view fileName, const PictureDisplay& display) const
+{
+    return QPixmap::fromImage(readImage(fileName, display));
+}
+
+void PictureStore::readTitleAhead(const PictureDisplay& display)
+{
+    dropTitleReadAhead();
+    titleAheadDisplay_ = display;
+    titleAhead_ =
+        std::async(std::launch::async, [this, display] { return readImage(game::TitlePictureFile, display); });
+}
+
+std::optional<QImage> PictureStore::titleReadAhead(const PictureDisplay& display)
+{
+    if (!titleAhead_.valid())
+        return std::nullopt;
+    // Taken or not, it is finished with here: nothing else reads the cache
+    // while it runs. A file that failed throws now.
+    QImage image = titleAhead_.get();
+    if (titleAheadDisplay_ != display)
+        return std::nullopt;
+    return image;
+}
+
+void PictureStore::dropTitleReadAhead()
+{
+    // Waits for it: the reading thread uses the cache.
+    if (titleAhead_.valid())
+        titleAhead_.wait();
+    titleAhead_ = {};
 }
 
 QPixmap PictureStore::picture(Picture p, const PictureDisplay& display)
 {
+    dropTitleReadAhead();
     if (display != display_) {
         held_.fill(QPixmap());
         heldEnding_.reset();
@@ -137,6 +171,8 @@ QPixmap PictureStore::picture(Picture p, const PictureDisplay& display)
 QPixmap PictureStore::title(const PictureDisplay& display)
 {
     letGoOfEnding();
+    if (std::optional<QImage> ahead = titleReadAhead(display))
+        return QPixmap::fromImage(std::move(*ahead));
     return read(game::TitlePictureFile, display);
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <future>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
@@ -75,6 +76,11 @@ public:
     // The title picture at display, read from its file. Throws PictureFileError.
     QPixmap title(const PictureDisplay& display);
 
+    // Starts reading the title at display on a thread of its own, so that
+    // the first title() at that display finds it read or nearly so: the
+    // window's start-up, its fonts and all, need not wait for the file.
+    void readTitleAhead(const PictureDisplay& display);
+
     bool isHeld(game::Picture p) const { return !held_[index(p)].isNull(); }
     QString pathOf(std::string_view fileName) const;
 
@@ -83,6 +89,12 @@ private:
     // when it is not there.
     QFileInfo existingFile(std::string_view fileName) const;
     QPixmap read(std::string_view fileName, const PictureDisplay& display) const;
+    // Files, the cache and decoding only: safe on any thread.
+    QImage readImage(std::string_view fileName, const PictureDisplay& display) const;
+    // Waits for the title read ahead, if any, and takes it if it is at display.
+    std::optional<QImage> titleReadAhead(const PictureDisplay& display);
+    // Waits for the title read ahead, if any, and forgets it, failed or not.
+    void dropTitleReadAhead();
     void letGoOfEnding();
 
     QString appPath_;
@@ -90,6 +102,8 @@ private:
     PictureDisplay display_;
     std::array<QPixmap, game::PictureCount> held_;
     std::optional<game::EndingId> heldEnding_;
+    PictureDisplay titleAheadDisplay_;
+    std::future<QImage> titleAhead_;
 };
 
 }  // namespace mokopi::media

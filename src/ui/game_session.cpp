@@ -72,6 +72,9 @@ GameSession::GameSession(MainWindow& window, Dialogs& dialogs, std::unique_ptr<g
                         withSlash(options_.folders.modules)};
     random_ = random ? std::move(random) : std::make_unique<game::ClockSeededRandom>();
     pictures_ = std::make_unique<media::PictureStore>(options_.folders.data, pictureCacheFolder(options_.pictureCache));
+    // The first game begins with its title, which the window's first frame
+    // shows: its file is read while the rest of the start-up goes on.
+    pictures_->readTitleAhead(petDisplay());
     game_ = std::make_unique<Game>(*this, *random_, persist::unsavableCharacters, translateGameText);
     clock_ = addTimer("Tim", &Game::Tim_Timer);
     animation_ = addTimer("TimAnm", &Game::TimAnm_Timer);
@@ -167,10 +170,15 @@ void GameSession::Form_Activate()
     });
 }
 
-void GameSession::showPetPicture(std::optional<game::Picture> picture)
+media::PictureDisplay GameSession::petDisplay() const
 {
     const PetPicture& pet = window_.pet();
-    const media::PictureDisplay display{pet.size(), pet.devicePixelRatioF()};
+    return {pet.size(), pet.devicePixelRatioF()};
+}
+
+void GameSession::showPetPicture(std::optional<game::Picture> picture)
+{
+    const media::PictureDisplay display = petDisplay();
     window_.showPet(picture ? pictures_->picture(*picture, display) : pictures_->title(display),
                     picture ? pictureName(*picture) : titlePictureName());
     petShows_ = picture;

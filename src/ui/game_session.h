@@ -22,6 +22,7 @@ class Game;
 
 namespace mokopi::media {
 class PictureFileError;
+struct PictureDisplay;
 class PictureStore;
 class Sounds;
 }  // namespace mokopi::media
@@ -93,6 +94,8 @@ private:
     // Puts a stored picture, or the title when none, in the pet area at its
     // size and the screen's pixel ratio.
     void showPetPicture(std::optional<game::Picture> picture);
+    // The pet area's size and the screen's pixel ratio.
+    media::PictureDisplay petDisplay() const;
     // Stops the timers and releases the sounds: no game handler runs after.
     void halt();
     void endProgram(int exitCode);

@@ -106,6 +106,26 @@ TEST_F(MediaFilesTest, EveryFileIsLookedForAtOnceButReadOnlyWhenFirstShownAndHel
     EXPECT_FALSE(store.isHeld(Picture::ki));
 }
 
+// The title read ahead on a thread of its own serves the first title at its display, with the file's
+// picture and its trouble; any other display reads the file anew.
+TEST_F(MediaFilesTest, TheTitleReadAheadServesTheFirstTitleAtItsDisplayAndFailsAsTheFileDoes)
+{
+    PictureStore store(dir.path() + "/");
+    store.readTitleAhead(Display);
+    const QPixmap ahead = store.title(Display);
+    EXPECT_EQ(ahead.size(), QSize(40, 30));
+    EXPECT_EQ(middle(ahead), fixtureColour("stt.bmp"));
+
+    store.readTitleAhead({Display.size, 2});
+    const QPixmap other = store.title(Display);  // not the display read ahead: from the file, at its own size
+    EXPECT_EQ(other.size(), QSize(40, 30));
+
+    QFile::remove(dir.filePath("stt.bmp"));
+    store.readTitleAhead(Display);
+    EXPECT_THROW(store.title(Display), PictureFileError);
+    EXPECT_EQ(store.picture(Picture::t0, Display).size(), QSize(40, 30));  // the failure is told once
+}
+
 TEST_F(MediaFilesTest, EachEndingsPairIsHeldWhileItsEndingShowsAndLetGoOnceItIsOver)
 {
     PictureStore store(dir.path() + "/");
