@@ -60,17 +60,30 @@ QString sizeOfEntry(const QString& name) { return name.section(QLatin1Char('-'),
 
 PictureCache::PictureCache(QString folder) : folder_(std::move(folder)) {}
 
-QString PictureCache::entryPath(const QFileInfo& source, QSize pixelSize, qreal pixelRatio) const
+QString PictureCache::entryPrefix(const QFileInfo& source) const
 {
-    // One entry per source file, size and ratio; the folder's hash keeps two
-    // installations of the game apart.
+    // The folder's hash keeps two installations of the game apart.
     const QByteArray folderHash =
         QCryptographicHash::hash(source.absolutePath().toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    return QDir(folder_).filePath(QStringLiteral("%1-%2-%3x%4@%5.pic")
-                                      .arg(QString::fromLatin1(folderHash), source.fileName())
+    return QStringLiteral("%1-%2-").arg(QString::fromLatin1(folderHash), source.fileName());
+}
+
+QString PictureCache::entryPath(const QFileInfo& source, QSize pixelSize, qreal pixelRatio) const
+{
+    // One entry per source file, size and ratio.
+    return QDir(folder_).filePath(QStringLiteral("%1%2x%3@%4.pic")
+                                      .arg(entryPrefix(source))
                                       .arg(pixelSize.width())
                                       .arg(pixelSize.height())
                                       .arg(pixelRatio));
+}
+
+bool PictureCache::hasAnyEntryOf(const QFileInfo& source) const
+{
+    return !folder_.isEmpty()
+        && !QDir(folder_)
+                .entryList({entryPrefix(source) + QStringLiteral("*.pic")}, QDir::Files | QDir::System)
+                .isEmpty();
 }
 
 QImage PictureCache::load(const QFileInfo& source, QSize pixelSize, qreal pixelRatio) const

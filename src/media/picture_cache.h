@@ -36,10 +36,16 @@ public:
     // and at the first store of a size, only the newest other size beside it.
     void store(const QFileInfo& source, const QImage& scaled, qreal pixelRatio) const;
 
+    // Whether the cache holds an entry of source at any size, up to date or
+    // not: a hint that it will likely serve the source without decoding it.
+    bool hasAnyEntryOf(const QFileInfo& source) const;
+
     // The entry's file, whether it exists or not.
     QString entryPath(const QFileInfo& source, QSize pixelSize, qreal pixelRatio) const;
 
 private:
+    // The start of the names of source's entries, the same at every size.
+    QString entryPrefix(const QFileInfo& source) const;
     void keepNewestSizes(const QString& inUse) const;
 
     QString folder_;

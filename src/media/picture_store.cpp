@@ -35,7 +35,7 @@ private:
     bool readPastEnd_ = false;
 };
 
-QImage decodeScaled(const QString& path, QSize pixelSize)
+QImage decode(const QString& path)
 {
     // Qt makes no picture of more than its allocation limit (256 MB unless
     // changed), so a larger file is never read whole.
@@ -58,6 +58,11 @@ QImage decodeScaled(const QString& path, QSize pixelSize)
     // black without a word: a bitmap cut short is as broken as any.
     if (image.isNull() || (isBitmap && bytes.wasReadPastItsEnd()))
         throw PictureFileError(path, PictureFileError::Kind::Unreadable);
+    return image;
+}
+
+QImage scaledForScreen(QImage image, QSize pixelSize)
+{
     if (image.size() != pixelSize)
         image = image.scaled(pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     // The format the screen is drawn in, so that showing it is a plain copy.
@@ -103,47 +108,40 @@ void PictureStore::checkFiles() const
     existingFile(game::TitlePictureFile);
 }
 
-QImage PictureStore::readImage(std::string_view fileName, const PictureDisplay& display) const
+QImage PictureStore::fromCache(const QFileInfo& source, const PictureDisplay& display) const
 {
-    const QFileInfo source = existingFile(fileName);
-    const QSize pixelSize = display.pixelSize();
-    QImage image = cache_.load(source, pixelSize, display.pixelRatio);
-    if (image.isNull()) {
-        image = decodeScaled(source.filePath(), pixelSize);
-        cache_.store(source, image, display.pixelRatio);
-        image.setDevicePixelRatio(display.pixelRatio);
-    }
+    return cache_.load(source, display.pixelSize(), display.pixelRatio);
+}
+
+QImage PictureStore::scaledAndKept(const QFileInfo& source, QImage decoded, const PictureDisplay& display) const
+{
+    QImage image = scaledForScreen(std::move(decoded), display.pixelSize());
+    cache_.store(source, image, display.pixelRatio);
+    image.setDevicePixelRatio(display.pixelRatio);
     return image;
 }
 
 QPixmap PictureStore::read(std::string_view fileName, const PictureDisplay& display) const
 {
-    return QPixmap::fromImage(readImage(fileName, display));
+    const QFileInfo source = existingFile(fileName);
+    QImage image = fromCache(source, display);
+    if (image.isNull())
+        image = scaledAndKept(source, decode(source.filePath()), display);
+    return QPixmap::fromImage(std::move(image));
 }
 
-void PictureStore::readTitleAhead(const PictureDisplay& display)
+void PictureStore::decodeTitleAhead()
 {
-    dropTitleReadAhead();
-    titleAheadDisplay_ = display;
-    titleAhead_ =
-        std::async(std::launch::async, [this, display] { return readImage(game::TitlePictureFile, display); });
+    dropTitleAhead();
+    titleAhead_ = std::async(std::launch::async, [this] {
+        const QFileInfo source = existingFile(game::TitlePictureFile);
+        return cache_.hasAnyEntryOf(source) ? QImage() : decode(source.filePath());
+    });
 }
 
-std::optional<QImage> PictureStore::titleReadAhead(const PictureDisplay& display)
+void PictureStore::dropTitleAhead()
 {
-    if (!titleAhead_.valid())
-        return std::nullopt;
-    // Taken or not, it is finished with here: nothing else reads the cache
-    // while it runs. A file that failed throws now.
-    QImage image = titleAhead_.get();
-    if (titleAheadDisplay_ != display)
-        return std::nullopt;
-    return image;
-}
-
-void PictureStore::dropTitleReadAhead()
-{
-    // Waits for it: the reading thread uses the cache.
+    // Waits for it: the decoding thread reads the cache's folder.
     if (titleAhead_.valid())
         titleAhead_.wait();
     titleAhead_ = {};
@@ -151,7 +149,7 @@ void PictureStore::dropTitleReadAhead()
 
 QPixmap PictureStore::picture(Picture p, const PictureDisplay& display)
 {
-    dropTitleReadAhead();
+    dropTitleAhead();
     if (display != display_) {
         held_.fill(QPixmap());
         heldEnding_.reset();
@@ -171,9 +169,15 @@ QPixmap PictureStore::picture(Picture p, const PictureDisplay& display)
 QPixmap PictureStore::title(const PictureDisplay& display)
 {
     letGoOfEnding();
-    if (std::optional<QImage> ahead = titleReadAhead(display))
-        return QPixmap::fromImage(std::move(*ahead));
-    return read(game::TitlePictureFile, display);
+    if (!titleAhead_.valid())
+        return read(game::TitlePictureFile, display);
+    // A file that failed on the decoding thread throws here.
+    const QImage decoded = titleAhead_.get();
+    const QFileInfo source = existingFile(game::TitlePictureFile);
+    QImage image = fromCache(source, display);
+    if (image.isNull())
+        image = scaledAndKept(source, decoded.isNull() ? decode(source.filePath()) : decoded, display);
+    return QPixmap::fromImage(std::move(image));
 }
 
 void PictureStore::letGoOfEnding()

@@ -76,10 +76,11 @@ public:
     // The title picture at display, read from its file. Throws PictureFileError.
     QPixmap title(const PictureDisplay& display);
 
-    // Starts reading the title at display on a thread of its own, so that
-    // the first title() at that display finds it read or nearly so: the
-    // window's start-up, its fonts and all, need not wait for the file.
-    void readTitleAhead(const PictureDisplay& display);
+    // Starts decoding the title on a thread of its own, unless the cache
+    // likely serves it, so that the first title() only scales it: the
+    // window's start-up need not wait for the file. It may run before the
+    // window, and so the title's size, is known.
+    void decodeTitleAhead();
 
     bool isHeld(game::Picture p) const { return !held_[index(p)].isNull(); }
     QString pathOf(std::string_view fileName) const;
@@ -88,13 +89,13 @@ private:
     // The file in the application folder. Throws PictureFileError (Missing)
     // when it is not there.
     QFileInfo existingFile(std::string_view fileName) const;
+    // From the cache, else decoded, scaled and kept in the cache.
     QPixmap read(std::string_view fileName, const PictureDisplay& display) const;
-    // Files, the cache and decoding only: safe on any thread.
-    QImage readImage(std::string_view fileName, const PictureDisplay& display) const;
-    // Waits for the title read ahead, if any, and takes it if it is at display.
-    std::optional<QImage> titleReadAhead(const PictureDisplay& display);
-    // Waits for the title read ahead, if any, and forgets it, failed or not.
-    void dropTitleReadAhead();
+    // The cache's entry of source at display, or a null image.
+    QImage fromCache(const QFileInfo& source, const PictureDisplay& display) const;
+    QImage scaledAndKept(const QFileInfo& source, QImage decoded, const PictureDisplay& display) const;
+    // Waits for the title decoded ahead, if any, and forgets it, failed or not.
+    void dropTitleAhead();
     void letGoOfEnding();
 
     QString appPath_;
@@ -102,7 +103,7 @@ private:
     PictureDisplay display_;
     std::array<QPixmap, game::PictureCount> held_;
     std::optional<game::EndingId> heldEnding_;
-    PictureDisplay titleAheadDisplay_;
+    // The title at its own size; a null image when the cache likely has it.
     std::future<QImage> titleAhead_;
 };
 

@@ -53,6 +53,16 @@ QString pictureCacheFolder(const QString& path)
 
 }  // namespace
 
+std::unique_ptr<media::PictureStore> openPictures(const SessionOptions& options)
+{
+    auto pictures = std::make_unique<media::PictureStore>(withSlash(options.folders.data),
+                                                          pictureCacheFolder(options.pictureCache));
+    // The first game begins with its title, which the window's first frame
+    // shows.
+    pictures->decodeTitleAhead();
+    return pictures;
+}
+
 template <typename F> void GameSession::call(F&& handler)
 {
     if (stopped_)
@@ -66,15 +76,16 @@ template <typename F> void GameSession::call(F&& handler)
 
 GameSession::GameSession(MainWindow& window, Dialogs& dialogs, std::unique_ptr<game::Random> random,
                          SessionOptions options)
-    : window_(window), dialogs_(dialogs), options_(std::move(options))
+    : GameSession(window, dialogs, std::move(random), options, openPictures(options))
+{}
+
+GameSession::GameSession(MainWindow& window, Dialogs& dialogs, std::unique_ptr<game::Random> random,
+                         SessionOptions options, std::unique_ptr<media::PictureStore> pictures)
+    : window_(window), dialogs_(dialogs), options_(std::move(options)), pictures_(std::move(pictures))
 {
     options_.folders = {withSlash(options_.folders.data), withSlash(options_.folders.save),
                         withSlash(options_.folders.modules)};
     random_ = random ? std::move(random) : std::make_unique<game::ClockSeededRandom>();
-    pictures_ = std::make_unique<media::PictureStore>(options_.folders.data, pictureCacheFolder(options_.pictureCache));
-    // The first game begins with its title, which the window's first frame
-    // shows: its file is read while the rest of the start-up goes on.
-    pictures_->readTitleAhead(petDisplay());
     game_ = std::make_unique<Game>(*this, *random_, persist::unsavableCharacters, translateGameText);
     clock_ = addTimer("Tim", &Game::Tim_Timer);
     animation_ = addTimer("TimAnm", &Game::TimAnm_Timer);
@@ -170,15 +181,10 @@ void GameSession::Form_Activate()
     });
 }
 
-media::PictureDisplay GameSession::petDisplay() const
-{
-    const PetPicture& pet = window_.pet();
-    return {pet.size(), pet.devicePixelRatioF()};
-}
-
 void GameSession::showPetPicture(std::optional<game::Picture> picture)
 {
-    const media::PictureDisplay display = petDisplay();
+    const PetPicture& pet = window_.pet();
+    const media::PictureDisplay display{pet.size(), pet.devicePixelRatioF()};
     window_.showPet(picture ? pictures_->picture(*picture, display) : pictures_->title(display),
                     picture ? pictureName(*picture) : titlePictureName());
     petShows_ = picture;

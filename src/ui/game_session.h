@@ -42,6 +42,10 @@ struct SessionOptions {
     QString pictureCache;
 };
 
+// The pictures of a run with options, its title already being decoded: made
+// before the window, they read the title's file while the window is built.
+std::unique_ptr<media::PictureStore> openPictures(const SessionOptions& options);
+
 // Exit status after a picture file could not be read.
 inline constexpr int MissingPictureExitCode = 2;
 
@@ -53,9 +57,12 @@ inline constexpr int MissingPictureExitCode = 2;
 class GameSession final : public QObject, public game::Outside {
 public:
     // The game's start-up (Form_Load). random: the game's generator; null
-    // means one seeded from the clock.
+    // means one seeded from the clock. pictures: from openPictures(options),
+    // else opened here.
     GameSession(MainWindow& window, Dialogs& dialogs, std::unique_ptr<game::Random> random,
                 SessionOptions options = {});
+    GameSession(MainWindow& window, Dialogs& dialogs, std::unique_ptr<game::Random> random, SessionOptions options,
+                std::unique_ptr<media::PictureStore> pictures);
     ~GameSession() override;
 
     game::Game& game() { return *game_; }
@@ -94,8 +101,6 @@ private:
     // Puts a stored picture, or the title when none, in the pet area at its
     // size and the screen's pixel ratio.
     void showPetPicture(std::optional<game::Picture> picture);
-    // The pet area's size and the screen's pixel ratio.
-    media::PictureDisplay petDisplay() const;
     // Stops the timers and releases the sounds: no game handler runs after.
     void halt();
     void endProgram(int exitCode);

@@ -5,10 +5,12 @@
 
 #include <QApplication>
 
+#include "media/picture_store.h"
 #include "persist/save_folder_lock.h"
 #include "ui/app_icon.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
+#include "ui/game_session.h"
 #include "ui/main_window.h"
 #include "ui/menus.h"
 #include "ui/save_commands.h"
@@ -59,6 +61,7 @@ void connectLanguageMenu(Menus& menus, Translations& translations)
 
 int runGame(QApplication& app, Dialogs& dialogs, SessionOptions options, std::optional<Language> asked)
 {
+    auto pictures = openPictures(options);
     Translations& translations = prepareApplication(app, dialogs, options.folders.data, asked);
     const auto saveFolderLock = claimSaveFolder(options.folders.save, dialogs);
     if (!saveFolderLock)
@@ -71,7 +74,7 @@ int runGame(QApplication& app, Dialogs& dialogs, SessionOptions options, std::op
     connectLanguageMenu(window.menus(), translations);
     if (auto* real = dynamic_cast<QtDialogs*>(&dialogs))
         real->setParent(&window);
-    GameSession session(window, dialogs, nullptr, std::move(options));
+    GameSession session(window, dialogs, nullptr, std::move(options), std::move(pictures));
     window.show();
     return app.exec();
 }

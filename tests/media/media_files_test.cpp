@@ -106,22 +106,38 @@ TEST_F(MediaFilesTest, EveryFileIsLookedForAtOnceButReadOnlyWhenFirstShownAndHel
     EXPECT_FALSE(store.isHeld(Picture::ki));
 }
 
-// The title read ahead on a thread of its own serves the first title at its display, with the file's
-// picture and its trouble; any other display reads the file anew.
-TEST_F(MediaFilesTest, TheTitleReadAheadServesTheFirstTitleAtItsDisplayAndFailsAsTheFileDoes)
+// The title decoded ahead on a thread of its own serves the first title at whatever display it is
+// shown, with the file's picture or the cache's, and its trouble; a failure no title asked for is
+// not told.
+TEST_F(MediaFilesTest, TheTitleDecodedAheadServesTheFirstTitleAtAnyDisplayAndFailsAsTheFileDoes)
 {
-    PictureStore store(dir.path() + "/");
-    store.readTitleAhead(Display);
-    const QPixmap ahead = store.title(Display);
-    EXPECT_EQ(ahead.size(), QSize(40, 30));
-    EXPECT_EQ(middle(ahead), fixtureColour("stt.bmp"));
+    const QString cacheFolder = dir.filePath("cache");
+    const auto decodedAhead = [&](const PictureDisplay& display) {
+        PictureStore store(dir.path() + "/", cacheFolder);
+        store.decodeTitleAhead();
+        return store.title(display);
+    };
+    const QPixmap first = decodedAhead(Display);
+    EXPECT_EQ(first.size(), QSize(40, 30));
+    EXPECT_EQ(middle(first), fixtureColour("stt.bmp"));
 
-    store.readTitleAhead({Display.size, 2});
-    const QPixmap other = store.title(Display);  // not the display read ahead: from the file, at its own size
-    EXPECT_EQ(other.size(), QSize(40, 30));
+    // With an entry in the cache, the cache serves it, at its size or scaled anew at another.
+    const PictureCache cache(cacheFolder);
+    const QFileInfo source(dir.filePath("stt.bmp"));
+    QImage painted = cache.load(source, Display.pixelSize(), 1);
+    ASSERT_FALSE(painted.isNull());
+    painted.fill(Qt::blue);
+    cache.store(source, painted, 1);
+    EXPECT_EQ(middle(decodedAhead(Display)), qRgb(0, 0, 255));
+    const QPixmap other = decodedAhead({QSize(20, 15), 1});
+    EXPECT_EQ(other.size(), QSize(20, 15));
+    EXPECT_EQ(middle(other), fixtureColour("stt.bmp"));
 
-    QFile::remove(dir.filePath("stt.bmp"));
-    store.readTitleAhead(Display);
+    QFile::remove(source.filePath());
+    PictureStore store(dir.path() + "/", cacheFolder);
+    store.decodeTitleAhead();
+    EXPECT_EQ(store.picture(Picture::t0, Display).size(), QSize(40, 30));
+    store.decodeTitleAhead();
     EXPECT_THROW(store.title(Display), PictureFileError);
     EXPECT_EQ(store.picture(Picture::t0, Display).size(), QSize(40, 30));  // the failure is told once
 }
