@@ -108,25 +108,14 @@ void PictureStore::checkFiles() const
     existingFile(game::TitlePictureFile);
 }
 
-QImage PictureStore::fromCache(const QFileInfo& source, const PictureDisplay& display) const
+QPixmap PictureStore::read(const QFileInfo& source, const PictureDisplay& display, const QImage& decoded) const
 {
-    return cache_.load(source, display.pixelSize(), display.pixelRatio);
-}
-
-QImage PictureStore::scaledAndKept(const QFileInfo& source, QImage decoded, const PictureDisplay& display) const
-{
-    QImage image = scaledForScreen(std::move(decoded), display.pixelSize());
-    cache_.store(source, image, display.pixelRatio);
-    image.setDevicePixelRatio(display.pixelRatio);
-    return image;
-}
-
-QPixmap PictureStore::read(std::string_view fileName, const PictureDisplay& display) const
-{
-    const QFileInfo source = existingFile(fileName);
-    QImage image = fromCache(source, display);
-    if (image.isNull())
-        image = scaledAndKept(source, decode(source.filePath()), display);
+    QImage image = cache_.load(source, display.pixelSize(), display.pixelRatio);
+    if (image.isNull()) {
+        image = scaledForScreen(decoded.isNull() ? decode(source.filePath()) : decoded, display.pixelSize());
+        cache_.store(source, image, display.pixelRatio);
+        image.setDevicePixelRatio(display.pixelRatio);
+    }
     return QPixmap::fromImage(std::move(image));
 }
 
@@ -150,6 +139,7 @@ void PictureStore::dropTitleAhead()
 QPixmap PictureStore::picture(Picture p, const PictureDisplay& display)
 {
     dropTitleAhead();
+    letGoOfDecodedTitle();
     if (display != display_) {
         held_.fill(QPixmap());
         heldEnding_.reset();
@@ -160,7 +150,7 @@ QPixmap PictureStore::picture(Picture p, const PictureDisplay& display)
         letGoOfEnding();
     QPixmap& held = held_[index(p)];
     if (held.isNull()) {
-        held = read(fileName(p), display);
+        held = read(existingFile(fileName(p)), display);
         heldEnding_ = ending;
     }
     return held;
@@ -169,16 +159,13 @@ QPixmap PictureStore::picture(Picture p, const PictureDisplay& display)
 QPixmap PictureStore::title(const PictureDisplay& display)
 {
     letGoOfEnding();
-    if (!titleAhead_.valid())
-        return read(game::TitlePictureFile, display);
     // A file that failed on the decoding thread throws here.
-    const QImage decoded = titleAhead_.get();
-    const QFileInfo source = existingFile(game::TitlePictureFile);
-    QImage image = fromCache(source, display);
-    if (image.isNull())
-        image = scaledAndKept(source, decoded.isNull() ? decode(source.filePath()) : decoded, display);
-    return QPixmap::fromImage(std::move(image));
+    if (titleAhead_.valid())
+        decodedTitle_ = titleAhead_.get();
+    return read(existingFile(game::TitlePictureFile), display, decodedTitle_);
 }
+
+void PictureStore::letGoOfDecodedTitle() { decodedTitle_ = QImage(); }
 
 void PictureStore::letGoOfEnding()
 {

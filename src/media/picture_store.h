@@ -81,6 +81,11 @@ public:
     // window's start-up need not wait for the file. It may run before the
     // window, and so the title's size, is known.
     void decodeTitleAhead();
+    // The title decoded ahead is kept after the first title(), so that
+    // showing it at another size (the window manager's frame resizes the
+    // window moments after it first shows) only scales it again; it goes
+    // here, or with the first stored picture shown.
+    void letGoOfDecodedTitle();
 
     bool isHeld(game::Picture p) const { return !held_[index(p)].isNull(); }
     QString pathOf(std::string_view fileName) const;
@@ -89,11 +94,9 @@ private:
     // The file in the application folder. Throws PictureFileError (Missing)
     // when it is not there.
     QFileInfo existingFile(std::string_view fileName) const;
-    // From the cache, else decoded, scaled and kept in the cache.
-    QPixmap read(std::string_view fileName, const PictureDisplay& display) const;
-    // The cache's entry of source at display, or a null image.
-    QImage fromCache(const QFileInfo& source, const PictureDisplay& display) const;
-    QImage scaledAndKept(const QFileInfo& source, QImage decoded, const PictureDisplay& display) const;
+    // Source at display from the cache, else scaled from decoded, or from
+    // the file when decoded is null, and kept in the cache.
+    QPixmap read(const QFileInfo& source, const PictureDisplay& display, const QImage& decoded = {}) const;
     // Waits for the title decoded ahead, if any, and forgets it, failed or not.
     void dropTitleAhead();
     void letGoOfEnding();
@@ -105,6 +108,7 @@ private:
     std::optional<game::EndingId> heldEnding_;
     // The title at its own size; a null image when the cache likely has it.
     std::future<QImage> titleAhead_;
+    QImage decodedTitle_;
 };
 
 }  // namespace mokopi::media

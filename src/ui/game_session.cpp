@@ -27,6 +27,10 @@ namespace {
 using game::Game;
 using media::PictureFileError;
 
+// How long after its first frame the window may still be resized by the
+// window manager's frame.
+constexpr int WindowSettlesMs = 1000;
+
 // The game speaks UTF-8 with CR LF line breaks; Qt wants "\n".
 QString toQt(const std::string& text)
 {
@@ -121,6 +125,8 @@ void GameSession::connectWindow()
     connect(&w, &MainWindow::speechClicked, this, [this] { call([this] { game_->Lbl_Click(); }); });
     connect(&w, &MainWindow::helpClicked, this, &GameSession::showHelp);
     connect(&w, &MainWindow::firstShown, this, &GameSession::Form_Activate);
+    connect(&w, &MainWindow::firstFrameShown, this,
+            [this] { QTimer::singleShot(WindowSettlesMs, this, [this] { pictures_->letGoOfDecodedTitle(); }); });
     // Opening the sounds loads the audio libraries, several megabytes that a
     // game waiting at its title does without: they come with the click that
     // leaves the title, once it is handled, and are ready long before the

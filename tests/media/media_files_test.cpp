@@ -13,6 +13,9 @@
 
 #include <sys/stat.h>
 
+#include <functional>
+#include <initializer_list>
+
 #include "media/picture_cache.h"
 #include "media/picture_fixture.h"
 #include "media/picture_store.h"
@@ -108,8 +111,8 @@ TEST_F(MediaFilesTest, EveryFileIsLookedForAtOnceButReadOnlyWhenFirstShownAndHel
 
 // The title decoded ahead on a thread of its own serves the first title at whatever display it is
 // shown, with the file's picture or the cache's, and its trouble; a failure no title asked for is
-// not told.
-TEST_F(MediaFilesTest, TheTitleDecodedAheadServesTheFirstTitleAtAnyDisplayAndFailsAsTheFileDoes)
+// not told. It serves the title at other sizes too until it is let go of, or a stored picture shows.
+TEST_F(MediaFilesTest, TheTitleDecodedAheadServesTheTitleAtAnyDisplayUntilLetGoOfAndFailsAsTheFileDoes)
 {
     const QString cacheFolder = dir.filePath("cache");
     const auto decodedAhead = [&](const PictureDisplay& display) {
@@ -132,6 +135,18 @@ TEST_F(MediaFilesTest, TheTitleDecodedAheadServesTheFirstTitleAtAnyDisplayAndFai
     const QPixmap other = decodedAhead({QSize(20, 15), 1});
     EXPECT_EQ(other.size(), QSize(20, 15));
     EXPECT_EQ(middle(other), fixtureColour("stt.bmp"));
+
+    PictureStore settling(dir.path() + "/");  // no cache: a title not decoded ahead is read from the file
+    for (const auto& letGo : std::initializer_list<std::function<void()>>{
+             [&] { settling.letGoOfDecodedTitle(); }, [&] { settling.picture(Picture::t0, Display); }}) {
+        writeFixturePicture(dir.path(), "stt.bmp");
+        settling.decodeTitleAhead();
+        settling.title(Display);
+        writeFixturePicture(dir.path(), "stt.bmp", true);
+        EXPECT_EQ(middle(settling.title({QSize(20, 15), 1})), fixtureColour("stt.bmp"));
+        letGo();
+        EXPECT_THROW(settling.title(Display), PictureFileError);
+    }
 
     QFile::remove(source.filePath());
     PictureStore store(dir.path() + "/", cacheFolder);
