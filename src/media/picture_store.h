@@ -73,7 +73,8 @@ public:
     // go and read again. Throws PictureFileError.
     QPixmap picture(game::Picture p, const PictureDisplay& display);
 
-    // The title picture at display, read from its file. Throws PictureFileError.
+    // The title picture at display, from the cache, the title decoded ahead
+    // or its file. Throws PictureFileError, one the decoding thread met too.
     QPixmap title(const PictureDisplay& display);
 
     // Starts decoding the title on a thread of its own, unless the cache

@@ -22,7 +22,6 @@ class Game;
 
 namespace mokopi::media {
 class PictureFileError;
-struct PictureDisplay;
 class PictureStore;
 class Sounds;
 }  // namespace mokopi::media

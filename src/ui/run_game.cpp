@@ -10,7 +10,6 @@
 #include "ui/app_icon.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
-#include "ui/game_session.h"
 #include "ui/main_window.h"
 #include "ui/menus.h"
 #include "ui/save_commands.h"
